@@ -1,0 +1,676 @@
+// Windows framework: command targets, windows, dialogs, controls, the application object and
+// extension modules.
+#pragma once
+
+#include "afx.h"
+#include "atltypes.h"
+#include "afxgdi.h"
+#include "afxmsg_.h"
+
+class CWnd;
+class CCmdUI;
+class CScrollBar;
+class CWinThread;
+class CWinApp;
+
+// Standard command ids (afxres.h carries them for resource scripts as well).
+#include "afxres.h"
+
+//---------------------------------------------------------------------------------------------
+// Command targets
+
+// Filled by OnCmdMsg when it is only asked whether a handler exists.
+struct AFX_CMDHANDLERINFO
+{
+    CCmdTarget* pTarget;
+};
+
+class AFX_CORE_API CCmdTarget : public CObject
+{
+    DECLARE_DYNAMIC(CCmdTarget)
+public:
+    CCmdTarget() = default;
+
+    // Routes a command (nCode CN_COMMAND or a control notification, with the message number
+    // in the high word for reflected ones) or an update query (CN_UPDATE_COMMAND_UI with a
+    // CCmdUI* in pExtra) through this object's message map. With pHandlerInfo the handler is
+    // only looked for, not called.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+
+protected:
+    static const AFX_MSGMAP* PASCAL GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
+
+    static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg,
+                                                    UINT nCode, UINT nID);
+};
+
+// The state of one user-interface element asked whether a command is available.
+class AFX_CORE_API CCmdUI
+{
+public:
+    CCmdUI();
+    virtual ~CCmdUI() = default;
+
+    UINT m_nID;
+    UINT m_nIndex;
+    CWnd* m_pOther; // the control or window that shows the command, if any
+    BOOL m_bEnableChanged;
+    BOOL m_bContinueRouting;
+
+    virtual void Enable(BOOL bOn = TRUE);
+    virtual void SetCheck(int nCheck = 1);
+    virtual void SetText(LPCTSTR lpszText);
+    void SetRadio(BOOL bOn = TRUE) { SetCheck(bOn ? 1 : 0); }
+    void ContinueRouting() { m_bContinueRouting = TRUE; }
+
+    // Asks pTarget's handlers; without one, the element is disabled when bDisableIfNoHndler.
+    BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+};
+
+//---------------------------------------------------------------------------------------------
+// Windows
+
+class AFX_CORE_API CWnd : public CCmdTarget
+{
+    DECLARE_DYNAMIC(CWnd)
+public:
+    CWnd();
+    explicit CWnd(HWND hWnd); // only for the special insert-after windows below
+    ~CWnd() override;
+
+    HWND m_hWnd;
+
+    static const CWnd wndTop;
+    static const CWnd wndBottom;
+    static const CWnd wndTopMost;
+    static const CWnd wndNoTopMost;
+
+    // MFC code asks null window pointers for their handle (pParent->GetSafeHwnd()); the build
+    // keeps such checks with -fno-delete-null-pointer-checks.
+    operator HWND() const { return GetSafeHwnd(); }
+    HWND GetSafeHwnd() const { return SafeHwnd(this); }
+    static HWND SafeHwnd(const CWnd* pWnd) { return pWnd == nullptr ? nullptr : pWnd->m_hWnd; }
+
+    // Handle map
+    static CWnd* PASCAL FromHandle(HWND hWnd);
+    static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
+    static void PASCAL DeleteTempMap();
+    BOOL Attach(HWND hWndNew);
+    HWND Detach();
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    HWND UnsubclassWindow();
+
+    // Creation and destruction
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+                          DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
+                          HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                  const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    virtual BOOL DestroyWindow();
+
+    // Message handling
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual void PreSubclassWindow();
+    virtual void PostNcDestroy();
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    LRESULT Default();
+    static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+    static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
+    BOOL SendChildNotifyLastMsg(LRESULT* pResult = nullptr);
+    BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    BOOL PreTranslateInput(LPMSG lpMsg);
+    BOOL IsDialogMessage(LPMSG lpMsg) { return ::IsDialogMessageW(m_hWnd, lpMsg); }
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
+    }
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+    }
+
+    // Styles
+    DWORD GetStyle() const { return DWORD(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+    DWORD GetExStyle() const { return DWORD(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    static BOOL PASCAL ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
+    static BOOL PASCAL ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
+
+    // Relatives
+    CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+    CWnd* SetParent(CWnd* pWndNewParent)
+    {
+        return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
+    }
+    CWnd* GetOwner() const;
+    void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
+    CWnd* GetTopLevelParent() const;
+    CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    int SetDlgCtrlID(int nID) { return int(::SetWindowLongPtrW(m_hWnd, GWLP_ID, nID)); }
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
+    CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
+    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
+
+    // Position and size
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+    {
+        return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
+    }
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
+    {
+        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+    }
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
+    {
+        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                   lpRect->bottom - lpRect->top, bRepaint);
+    }
+    void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
+    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+    void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+    void ClientToScreen(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+    void ScreenToClient(LPRECT lpRect) const;
+    void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
+    {
+        ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
+    }
+    void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
+    {
+        ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), reinterpret_cast<LPPOINT>(lpRect), 2);
+    }
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    CWnd* ChildWindowFromPoint(POINT point) const
+    {
+        return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
+    }
+    static CWnd* PASCAL WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
+
+    // State
+    BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
+
+    // Painting
+    void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+    void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
+    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, CRgn* prgnUpdate = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
+    {
+        HRGN hRgn = prgnUpdate == nullptr ? nullptr : static_cast<HRGN>(prgnUpdate->m_hObject);
+        return ::RedrawWindow(m_hWnd, lpRectUpdate, hRgn, flags);
+    }
+    void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
+    CDC* GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
+    CDC* GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
+    int ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
+    CDC* BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
+    void EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
+
+    // Focus, capture, timers
+    CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+    static CWnd* PASCAL GetFocus() { return FromHandle(::GetFocus()); }
+    CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+    static CWnd* PASCAL GetCapture() { return FromHandle(::GetCapture()); }
+    CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
+    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
+
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
+    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+
+    // Text and font
+    void SetWindowText(LPCTSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
+    int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
+    {
+        return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount);
+    }
+    void GetWindowText(CString& rString) const;
+    int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE)
+    {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont->GetSafeHandle()), bRedraw);
+    }
+    CFont* GetFont() const;
+    void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemTextW(m_hWnd, nID, lpszString); }
+    int GetDlgItemText(int nID, CString& rString) const;
+    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
+    }
+
+    // Window properties
+    BOOL SetProp(LPCTSTR lpString, HANDLE hData) { return ::SetPropW(m_hWnd, lpString, hData); }
+    HANDLE GetProp(LPCTSTR lpString) const { return ::GetPropW(m_hWnd, lpString); }
+    HANDLE RemoveProp(LPCTSTR lpString) { return ::RemovePropW(m_hWnd, lpString); }
+
+    // Scrolling
+    int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE)
+    {
+        return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+    }
+    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
+
+    // Message handlers that pass the message on to the window's own procedure.
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) { return int(Default()); }
+    afx_msg void OnDestroy() { Default(); }
+    afx_msg void OnNcDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy) { Default(); }
+    afx_msg void OnSizing(UINT nSide, LPRECT lpRect) { Default(); }
+    afx_msg void OnPaint() { Default(); }
+    afx_msg void OnNcPaint() { Default(); }
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return BOOL(Default()); }
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) { Default(); }
+    afx_msg LRESULT OnNcHitTest(CPoint point) { return Default(); }
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point) { Default(); }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point) { Default(); }
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point) { Default(); }
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point) { Default(); }
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point) { Default(); }
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point) { Default(); }
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point) { Default(); }
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) { return BOOL(Default()); }
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) { return BOOL(Default()); }
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Default(); }
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) { Default(); }
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { Default(); }
+    afx_msg UINT OnGetDlgCode() { return UINT(Default()); }
+    afx_msg void OnSetFocus(CWnd* pOldWnd) { Default(); }
+    afx_msg void OnKillFocus(CWnd* pNewWnd) { Default(); }
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) { Default(); }
+    afx_msg void OnEnable(BOOL bEnable) { Default(); }
+    afx_msg void OnTimer(UINT_PTR nIDEvent) { Default(); }
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
+
+protected:
+    HWND m_hWndOwner;   // owner set with SetOwner; the parent when null
+    WNDPROC m_pfnSuper; // the procedure this object subclassed, for default handling
+
+    DECLARE_MESSAGE_MAP()
+
+    friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    friend class CDialog;
+
+private:
+    BOOL OnCtlColorMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    void HookWindowProc();
+    friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
+};
+
+AFX_CORE_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+AFX_CORE_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam,
+                                           LPARAM lParam);
+// Makes the next window created on this thread (and only it) belong to pWnd from its first
+// message on; AfxUnhookWindowCreate reports whether that happened.
+AFX_CORE_API void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
+AFX_CORE_API BOOL AFXAPI AfxUnhookWindowCreate();
+AFX_CORE_API const MSG* AFXAPI AfxGetCurrentMessage();
+AFX_CORE_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+                                                HBRUSH hbrBackground = nullptr,
+                                                HICON hIcon = nullptr);
+
+//---------------------------------------------------------------------------------------------
+// Dialogs and data exchange
+
+class AFX_CORE_API CDataExchange
+{
+public:
+    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
+
+    BOOL m_bSaveAndValidate; // TRUE: controls → members; FALSE: members → controls
+    CWnd* m_pDlgWnd;
+
+    HWND PrepareCtrl(int nIDC);
+};
+
+AFX_CORE_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+
+class AFX_CORE_API CDialog : public CWnd
+{
+    DECLARE_DYNAMIC(CDialog)
+public:
+    CDialog();
+    CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+
+    virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
+
+    virtual INT_PTR DoModal();
+    void EndDialog(int nResult);
+
+    virtual BOOL OnInitDialog();
+    virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    void MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
+    void GotoDlgCtrl(CWnd* pWndCtrl);
+    void SetDefID(UINT nID) { SendMessage(DM_SETDEFID, nID); }
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+
+    LPCTSTR m_lpszTemplateName;
+    LPCDLGTEMPLATE m_lpDialogTemplate;
+    CWnd* m_pParentWnd;
+    INT_PTR m_nModalResult;
+    BOOL m_bContinueModal; // set while DoModal's loop should go on
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent, HINSTANCE hInst);
+    LPCDLGTEMPLATE LoadTemplate(HINSTANCE* phInst) const;
+    void RunModalLoop();
+};
+
+//---------------------------------------------------------------------------------------------
+// Controls
+
+class AFX_CORE_API CListBox : public CWnd
+{
+    DECLARE_DYNAMIC(CListBox)
+public:
+    CListBox() = default;
+
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    int GetCount() const { return int(SendMessage(LB_GETCOUNT)); }
+    int GetCurSel() const { return int(SendMessage(LB_GETCURSEL)); }
+    int SetCurSel(int nSelect) { return int(SendMessage(LB_SETCURSEL, nSelect)); }
+    int GetTopIndex() const { return int(SendMessage(LB_GETTOPINDEX)); }
+    int SetTopIndex(int nIndex) { return int(SendMessage(LB_SETTOPINDEX, nIndex)); }
+    int GetSel(int nIndex) const { return int(SendMessage(LB_GETSEL, nIndex)); }
+    int SetSel(int nIndex, BOOL bSelect = TRUE) { return int(SendMessage(LB_SETSEL, bSelect, nIndex)); }
+    DWORD_PTR GetItemData(int nIndex) const { return DWORD_PTR(SendMessage(LB_GETITEMDATA, nIndex)); }
+    int SetItemData(int nIndex, DWORD_PTR dwItemData)
+    {
+        return int(SendMessage(LB_SETITEMDATA, nIndex, LPARAM(dwItemData)));
+    }
+    void* GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(GetItemData(nIndex)); }
+    int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, DWORD_PTR(pData)); }
+    int GetItemRect(int nIndex, LPRECT lpRect) const
+    {
+        return int(SendMessage(LB_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(lpRect)));
+    }
+    int GetItemHeight(int nIndex) const { return int(SendMessage(LB_GETITEMHEIGHT, nIndex)); }
+    int SetItemHeight(int nIndex, UINT cyItemHeight)
+    {
+        return int(SendMessage(LB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0)));
+    }
+    int GetText(int nIndex, LPTSTR lpszBuffer) const
+    {
+        return int(SendMessage(LB_GETTEXT, nIndex, reinterpret_cast<LPARAM>(lpszBuffer)));
+    }
+    void GetText(int nIndex, CString& rString) const;
+    int GetTextLen(int nIndex) const { return int(SendMessage(LB_GETTEXTLEN, nIndex)); }
+    int GetHorizontalExtent() const { return int(SendMessage(LB_GETHORIZONTALEXTENT)); }
+    void SetHorizontalExtent(int cxExtent) { SendMessage(LB_SETHORIZONTALEXTENT, cxExtent); }
+    int AddString(LPCTSTR lpszItem)
+    {
+        return int(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
+    }
+    int InsertString(int nIndex, LPCTSTR lpszItem)
+    {
+        return int(SendMessage(LB_INSERTSTRING, nIndex, reinterpret_cast<LPARAM>(lpszItem)));
+    }
+    int DeleteString(UINT nIndex) { return int(SendMessage(LB_DELETESTRING, nIndex)); }
+    void ResetContent() { SendMessage(LB_RESETCONTENT); }
+    int FindString(int nStartAfter, LPCTSTR lpszItem) const
+    {
+        return int(SendMessage(LB_FINDSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszItem)));
+    }
+    // The row at a client point; bOutside tells whether the point lies outside every row.
+    UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
+
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+class AFX_CORE_API CEdit : public CWnd
+{
+    DECLARE_DYNAMIC(CEdit)
+public:
+    CEdit() = default;
+
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    void GetSel(int& nStartChar, int& nEndChar) const;
+    DWORD GetSel() const { return DWORD(SendMessage(EM_GETSEL)); }
+    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
+    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE)
+    {
+        SendMessage(EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(lpszNewText));
+    }
+    void LimitText(int nChars = 0) { SendMessage(EM_LIMITTEXT, nChars); }
+    BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return BOOL(SendMessage(EM_SETREADONLY, bReadOnly)); }
+    int GetLineCount() const { return int(SendMessage(EM_GETLINECOUNT)); }
+    BOOL GetModify() const { return BOOL(SendMessage(EM_GETMODIFY)); }
+    void SetModify(BOOL bModified = TRUE) { SendMessage(EM_SETMODIFY, bModified); }
+    BOOL CanUndo() const { return BOOL(SendMessage(EM_CANUNDO)); }
+    void Cut() { SendMessage(WM_CUT); }
+    void Copy() { SendMessage(WM_COPY); }
+    void Paste() { SendMessage(WM_PASTE); }
+    void Clear() { SendMessage(WM_CLEAR); }
+    BOOL Undo() { return BOOL(SendMessage(EM_UNDO)); }
+};
+
+class AFX_CORE_API CButton : public CWnd
+{
+    DECLARE_DYNAMIC(CButton)
+public:
+    CButton() = default;
+
+    BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    int GetCheck() const { return int(SendMessage(BM_GETCHECK)); }
+    void SetCheck(int nCheck) { SendMessage(BM_SETCHECK, nCheck); }
+    UINT GetState() const { return UINT(SendMessage(BM_GETSTATE)); }
+    void SetState(BOOL bHighlight) { SendMessage(BM_SETSTATE, bHighlight); }
+    UINT GetButtonStyle() const { return UINT(GetStyle() & 0xFFFF); }
+    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) { SendMessage(BM_SETSTYLE, nStyle, bRedraw); }
+
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+class AFX_CORE_API CStatic : public CWnd
+{
+    DECLARE_DYNAMIC(CStatic)
+public:
+    CStatic() = default;
+
+    BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                UINT nID = 0xffff);
+
+    HICON SetIcon(HICON hIcon)
+    {
+        return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
+    }
+    HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }
+    HBITMAP SetBitmap(HBITMAP hBitmap)
+    {
+        return reinterpret_cast<HBITMAP>(
+            SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+    }
+};
+
+class AFX_CORE_API CScrollBar : public CWnd
+{
+    DECLARE_DYNAMIC(CScrollBar)
+public:
+    CScrollBar() = default;
+
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
+    int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
+    void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const
+    {
+        ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos);
+    }
+    void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
+    {
+        ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw);
+    }
+    BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
+    {
+        lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+        return ::SetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo, bRedraw);
+    }
+    BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL)
+    {
+        return CWnd::GetScrollInfo(SB_CTL, lpScrollInfo, nMask);
+    }
+    void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
+    BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH)
+    {
+        return ::EnableScrollBar(m_hWnd, SB_CTL, nArrowFlags);
+    }
+};
+
+//---------------------------------------------------------------------------------------------
+// Threads, the application object and its profile
+
+class AFX_CORE_API CWinThread : public CCmdTarget
+{
+    DECLARE_DYNAMIC(CWinThread)
+public:
+    CWinThread();
+
+    CWnd* m_pMainWnd;
+    CWnd* GetMainWnd() { return m_pMainWnd; }
+
+    virtual BOOL InitInstance();
+    virtual int Run();
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual BOOL PumpMessage();
+    virtual BOOL OnIdle(LONG lCount);
+    virtual int ExitInstance();
+
+protected:
+    MSG m_msgCur;
+};
+
+class AFX_CORE_API CWinApp : public CWinThread
+{
+    DECLARE_DYNAMIC(CWinApp)
+public:
+    explicit CWinApp(LPCTSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    HINSTANCE m_hInstance;
+    LPTSTR m_lpCmdLine;
+    int m_nCmdShow;
+    LPCTSTR m_pszAppName;
+    LPCTSTR m_pszExeName;
+    LPCTSTR m_pszProfileName; // INI file name, or the application's key under m_pszRegistryKey
+    LPCTSTR m_pszRegistryKey;
+
+    virtual BOOL InitApplication() { return TRUE; }
+
+    // Profile: an INI file named after the executable, or the registry after SetRegistryKey.
+    UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
+    BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
+    CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
+    BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
+    // *ppData is allocated with new[]; the caller deletes it with delete[].
+    BOOL GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
+    BOOL WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes);
+
+    void SetRegistryKey(LPCTSTR lpszRegistryKey);
+    void SetRegistryKey(UINT nIDRegistryKey);
+    HKEY GetAppRegistryKey();
+    HKEY GetSectionKey(LPCTSTR lpszSection);
+
+    // Fills m_pszExeName, m_pszAppName and m_pszProfileName from the module's file name.
+    void SetCurrentHandles();
+
+private:
+    static LPTSTR Duplicate(LPCTSTR lpsz);
+    static void ReplaceString(LPCTSTR& rTarget, LPCTSTR lpszValue);
+};
+
+AFX_CORE_API CWinApp* AFXAPI AfxGetApp();
+AFX_CORE_API CWinThread* AFXAPI AfxGetThread();
+AFX_CORE_API CWnd* AFXAPI AfxGetMainWnd();
+AFX_CORE_API HINSTANCE AFXAPI AfxGetInstanceHandle();
+AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance,
+                                    LPTSTR lpCmdLine, int nCmdShow);
+AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance,
+                                   LPTSTR lpCmdLine, int nCmdShow);
+AFX_CORE_API BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
+AFX_CORE_API BOOL AFXAPI AfxPumpMessage();
+
+//---------------------------------------------------------------------------------------------
+// Resources and extension modules
+
+AFX_CORE_API HINSTANCE AFXAPI AfxGetResourceHandle();
+AFX_CORE_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
+// The first module of the resource chain (the application's resources, then every extension
+// DLL's) that holds the resource; the application's resource handle when none does.
+AFX_CORE_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+
+struct AFX_EXTENSION_MODULE
+{
+    BOOL bInitialized;
+    HMODULE hModule;
+    HMODULE hResource;
+};
+
+AFX_CORE_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
+AFX_CORE_API void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);
+
+// Puts an extension DLL's module into the resource chain for as long as the object lives.
+class AFX_CORE_API CDynLinkLibrary : public CCmdTarget
+{
+    DECLARE_DYNAMIC(CDynLinkLibrary)
+public:
+    explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
+    CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource);
+    ~CDynLinkLibrary() override;
+
+    HMODULE m_hModule;
+    HMODULE m_hResource;
+    BOOL m_bSystem;
+    CDynLinkLibrary* m_pNextDLL; // next library of the chain; the newest library comes first
+};
+
+AFX_CORE_API CDynLinkLibrary* AFXAPI AfxGetFirstDynLinkLibrary();

@@ -1,0 +1,93 @@
+#include <afxwin.h>
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+
+// The root of every message map: it has no entries and no base.
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+
+const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
+{
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+    static const AFX_MSGMAP messageMap = {nullptr, &entries[0]};
+    return &messageMap;
+}
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg,
+                                                     UINT nCode, UINT nID)
+{
+    for (; lpEntry->pfnThunk != nullptr; ++lpEntry) {
+        if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID &&
+            nID <= lpEntry->nLastID)
+            return lpEntry;
+    }
+    return nullptr;
+}
+
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    // Reflected and other non-WM_COMMAND notifications carry their message in the high word.
+    UINT nMsg = 0;
+    if (UINT(nCode) != CN_UPDATE_COMMAND_UI) {
+        nMsg = HIWORD(nCode);
+        nCode = LOWORD(nCode);
+    }
+    if (nMsg == 0)
+        nMsg = WM_COMMAND;
+
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap->pfnGetBaseMap != nullptr;
+         pMap = pMap->pfnGetBaseMap()) {
+        const AFX_MSGMAP_ENTRY* lpEntry = FindMessageEntry(pMap->lpEntries, nMsg, UINT(nCode), nID);
+        if (lpEntry == nullptr)
+            continue;
+        if (pHandlerInfo != nullptr) {
+            pHandlerInfo->pTarget = this;
+            return TRUE;
+        }
+        AFX_MSGCALL call = {nMsg, nID, 0, 0, pExtra};
+        return lpEntry->pfnThunk(this, call);
+    }
+    return FALSE;
+}
+
+CCmdUI::CCmdUI()
+    : m_nID(0), m_nIndex(0), m_pOther(nullptr), m_bEnableChanged(FALSE),
+      m_bContinueRouting(FALSE)
+{
+}
+
+void CCmdUI::Enable(BOOL bOn)
+{
+    if (m_pOther != nullptr) {
+        // A control that loses its enabled state must not keep the focus.
+        if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
+            ::SendMessageW(::GetParent(m_pOther->m_hWnd), WM_NEXTDLGCTL, 0, FALSE);
+        m_pOther->EnableWindow(bOn);
+    }
+    m_bEnableChanged = TRUE;
+}
+
+void CCmdUI::SetCheck(int nCheck)
+{
+    if (m_pOther != nullptr && (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON) != 0)
+        m_pOther->SendMessage(BM_SETCHECK, nCheck);
+}
+
+void CCmdUI::SetText(LPCTSTR lpszText)
+{
+    if (m_pOther != nullptr)
+        m_pOther->SetWindowText(lpszText);
+}
+
+BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    if (m_nID == 0 || LOWORD(m_nID) == 0xFFFF)
+        return TRUE; // separators and invalid ids are left alone
+
+    m_bEnableChanged = FALSE;
+    BOOL bResult = pTarget->OnCmdMsg(m_nID, int(CN_UPDATE_COMMAND_UI), this, nullptr);
+    if (bDisableIfNoHndler && !m_bEnableChanged) {
+        AFX_CMDHANDLERINFO info = {nullptr};
+        Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
+    }
+    return bResult;
+}
