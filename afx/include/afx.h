@@ -53,15 +53,21 @@ public:                                                                         
     virtual CRuntimeClass* GetRuntimeClass() const;
 
 #define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                       \
-    CRuntimeClass* PASCAL class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); }  \
+    CRuntimeClass* PASCAL class_name::_GetBaseClass()                                              \
+    {                                                                                              \
+        return RUNTIME_CLASS(base_class_name);                                                     \
+    }                                                                                              \
     const CRuntimeClass class_name::class##class_name = {                                          \
-        #class_name, int(sizeof(class class_name)), wSchema, pfnNew,                               \
-        &class_name::_GetBaseClass, nullptr};                                                      \
+        #class_name, int(sizeof(class class_name)), wSchema,                                       \
+        pfnNew,      &class_name::_GetBaseClass,    nullptr};                                      \
     CRuntimeClass* PASCAL class_name::GetThisClass()                                               \
     {                                                                                              \
-        return const_cast<CRuntimeClass*>(&class_name::class##class_name);                        \
+        return const_cast<CRuntimeClass*>(&class_name::class##class_name);                         \
     }                                                                                              \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+    CRuntimeClass* class_name::GetRuntimeClass() const                                             \
+    {                                                                                              \
+        return RUNTIME_CLASS(class_name);                                                          \
+    }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)

@@ -60,7 +60,10 @@ protected:                                                                      
     virtual const AFX_MSGMAP* GetMessageMap() const;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                              \
+    {                                                                                              \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
     const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()                                         \
     {                                                                                              \
         typedef theClass ThisClass;                                                                \
@@ -68,16 +71,18 @@ protected:                                                                      
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    {0, 0, 0, 0, nullptr}                                                                          \
+    {                                                                                              \
+        0, 0, 0, 0, nullptr                                                                        \
+    }                                                                                              \
     }                                                                                              \
     ;                                                                                              \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \
     return &messageMap;                                                                            \
     }
 
 // The body of an entry's thunk: pThis is the target as the map's class, call the message.
 #define AFX_MSG_THUNK(...)                                                                         \
-    [](CCmdTarget * pTarget_, AFX_MSGCALL & call) -> BOOL {                                        \
+    [](CCmdTarget* pTarget_, AFX_MSGCALL& call) -> BOOL {                                          \
         ThisClass* pThis = static_cast<ThisClass*>(pTarget_);                                      \
         (void)pThis;                                                                               \
         (void)call;                                                                                \
@@ -96,8 +101,9 @@ protected:                                                                      
 // Generic messages ---------------------------------------------------------------------------
 
 #define ON_MESSAGE(message, memberFxn)                                                             \
-    AFX_MSG_ENTRY(message, call.lResult = AFX_MSG_CALL_AS(LRESULT(AFX_MSG_CALL CWnd::*)(WPARAM, LPARAM), \
-                                                          memberFxn)(call.wParam, call.lParam))
+    AFX_MSG_ENTRY(message,                                                                         \
+                  call.lResult = AFX_MSG_CALL_AS(LRESULT(AFX_MSG_CALL CWnd::*)(WPARAM, LPARAM),    \
+                                                 memberFxn)(call.wParam, call.lParam))
 
 #define ON_COMMAND(id, memberFxn)                                                                  \
     {WM_COMMAND, CN_COMMAND, UINT(id), UINT(id),                                                   \
@@ -105,8 +111,8 @@ protected:                                                                      
 
 #define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                        \
     {WM_COMMAND, CN_UPDATE_COMMAND_UI, UINT(id), UINT(id),                                         \
-     AFX_MSG_THUNK(AFX_MSG_CALL_AS(void(AFX_MSG_CALL CCmdTarget::*)(CCmdUI*), memberFxn)(         \
-         static_cast<CCmdUI*>(call.pExtra)))},
+     AFX_MSG_THUNK(AFX_MSG_CALL_AS(void(AFX_MSG_CALL CCmdTarget::*)(CCmdUI*),                      \
+                                   memberFxn)(static_cast<CCmdUI*>(call.pExtra)))},
 
 #define ON_CONTROL(wNotifyCode, id, memberFxn)                                                     \
     {WM_COMMAND, UINT(wNotifyCode), UINT(id), UINT(id),                                            \
@@ -131,41 +137,50 @@ protected:                                                                      
 // Window messages ----------------------------------------------------------------------------
 
 #define ON_WM_CREATE()                                                                             \
-    AFX_MSG_ENTRY(WM_CREATE,                                                                       \
-                  call.lResult = AFX_MSG_CALL_AS(int(AFX_MSG_CALL CWnd::*)(LPCREATESTRUCT), &ThisClass::OnCreate)( \
-                      reinterpret_cast<LPCREATESTRUCT>(call.lParam)))
-#define ON_WM_DESTROY() AFX_MSG_ENTRY(WM_DESTROY, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(), &ThisClass::OnDestroy)())
+    AFX_MSG_ENTRY(WM_CREATE, call.lResult = AFX_MSG_CALL_AS(                                       \
+                                 int(AFX_MSG_CALL CWnd::*)(LPCREATESTRUCT), &ThisClass::OnCreate)( \
+                                 reinterpret_cast<LPCREATESTRUCT>(call.lParam)))
+#define ON_WM_DESTROY()                                                                            \
+    AFX_MSG_ENTRY(WM_DESTROY,                                                                      \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(), &ThisClass::OnDestroy)())
 #define ON_WM_NCDESTROY()                                                                          \
-    AFX_MSG_ENTRY(WM_NCDESTROY, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(), &ThisClass::OnNcDestroy)())
+    AFX_MSG_ENTRY(WM_NCDESTROY,                                                                    \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(), &ThisClass::OnNcDestroy)())
 #define ON_WM_SIZE()                                                                               \
-    AFX_MSG_ENTRY(WM_SIZE, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(UINT, int, int), &ThisClass::OnSize)(    \
-                               UINT(call.wParam), LOWORD(call.lParam), HIWORD(call.lParam)))
+    AFX_MSG_ENTRY(                                                                                 \
+        WM_SIZE, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT, int, int), &ThisClass::OnSize)( \
+                     UINT(call.wParam), LOWORD(call.lParam), HIWORD(call.lParam)))
 #define ON_WM_SIZING()                                                                             \
-    AFX_MSG_ENTRY(WM_SIZING, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(UINT, LPRECT), &ThisClass::OnSizing)(  \
+    AFX_MSG_ENTRY(WM_SIZING, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT, LPRECT),            \
+                                             &ThisClass::OnSizing)(                                \
                                  UINT(call.wParam), reinterpret_cast<LPRECT>(call.lParam)))
-#define ON_WM_PAINT() AFX_MSG_ENTRY(WM_PAINT, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(), &ThisClass::OnPaint)())
+#define ON_WM_PAINT()                                                                              \
+    AFX_MSG_ENTRY(WM_PAINT, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(), &ThisClass::OnPaint)())
 #define ON_WM_NCPAINT()                                                                            \
-    AFX_MSG_ENTRY(WM_NCPAINT, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(), &ThisClass::OnNcPaint)())
+    AFX_MSG_ENTRY(WM_NCPAINT,                                                                      \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(), &ThisClass::OnNcPaint)())
 #define ON_WM_ERASEBKGND()                                                                         \
-    AFX_MSG_ENTRY(WM_ERASEBKGND,                                                                   \
-                  call.lResult = AFX_MSG_CALL_AS(BOOL(AFX_MSG_CALL CWnd::*)(CDC*), &ThisClass::OnEraseBkgnd)(  \
-                      CDC::FromHandle(reinterpret_cast<HDC>(call.wParam))))
+    AFX_MSG_ENTRY(WM_ERASEBKGND, call.lResult = AFX_MSG_CALL_AS(BOOL(AFX_MSG_CALL CWnd::*)(CDC*),  \
+                                                                &ThisClass::OnEraseBkgnd)(         \
+                                     CDC::FromHandle(reinterpret_cast<HDC>(call.wParam))))
 #define ON_WM_NCCALCSIZE()                                                                         \
     AFX_MSG_ENTRY(WM_NCCALCSIZE,                                                                   \
-                  AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(BOOL, NCCALCSIZE_PARAMS*), &ThisClass::OnNcCalcSize)( \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(BOOL, NCCALCSIZE_PARAMS*),           \
+                                  &ThisClass::OnNcCalcSize)(                                       \
                       BOOL(call.wParam), reinterpret_cast<NCCALCSIZE_PARAMS*>(call.lParam)))
 #define ON_WM_NCHITTEST()                                                                          \
     AFX_MSG_ENTRY(WM_NCHITTEST,                                                                    \
-                  call.lResult = AFX_MSG_CALL_AS(LRESULT(AFX_MSG_CALL CWnd::*)(CPoint), &ThisClass::OnNcHitTest)( \
-                      AFX_POINT_LPARAM))
+                  call.lResult = AFX_MSG_CALL_AS(LRESULT(AFX_MSG_CALL CWnd::*)(CPoint),            \
+                                                 &ThisClass::OnNcHitTest)(AFX_POINT_LPARAM))
 #define ON_WM_NCMOUSEMOVE()                                                                        \
     AFX_MSG_ENTRY(WM_NCMOUSEMOVE,                                                                  \
-                  AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(UINT, CPoint), &ThisClass::OnNcMouseMove)(        \
-                      UINT(call.wParam), AFX_POINT_LPARAM))
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT, CPoint),                       \
+                                  &ThisClass::OnNcMouseMove)(UINT(call.wParam), AFX_POINT_LPARAM))
 
-#define AFX_MOUSE_ENTRY(message, handler)                                                        \
-    AFX_MSG_ENTRY(message, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(UINT, CPoint), &ThisClass::handler)(   \
-                               UINT(call.wParam), AFX_POINT_LPARAM))
+#define AFX_MOUSE_ENTRY(message, handler)                                                          \
+    AFX_MSG_ENTRY(message,                                                                         \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT, CPoint),                       \
+                                  &ThisClass::handler)(UINT(call.wParam), AFX_POINT_LPARAM))
 #define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
@@ -174,81 +189,85 @@ protected:                                                                      
 #define ON_WM_MOUSEMOVE() AFX_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
 #define ON_WM_MOUSEWHEEL()                                                                         \
     AFX_MSG_ENTRY(WM_MOUSEWHEEL,                                                                   \
-                  call.lResult =                                                                   \
-                      AFX_MSG_CALL_AS(BOOL(AFX_MSG_CALL CWnd::*)(UINT, short, CPoint), &ThisClass::OnMouseWheel)( \
-                          LOWORD(call.wParam), short(HIWORD(call.wParam)), AFX_POINT_LPARAM))
+                  call.lResult = AFX_MSG_CALL_AS(BOOL(AFX_MSG_CALL CWnd::*)(UINT, short, CPoint),  \
+                                                 &ThisClass::OnMouseWheel)(                        \
+                      LOWORD(call.wParam), short(HIWORD(call.wParam)), AFX_POINT_LPARAM))
 #define ON_WM_SETCURSOR()                                                                          \
     AFX_MSG_ENTRY(WM_SETCURSOR,                                                                    \
-                  call.lResult =                                                                   \
-                      AFX_MSG_CALL_AS(BOOL(AFX_MSG_CALL CWnd::*)(CWnd*, UINT, UINT), &ThisClass::OnSetCursor)( \
-                          CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)),                   \
-                          LOWORD(call.lParam), HIWORD(call.lParam)))
+                  call.lResult = AFX_MSG_CALL_AS(BOOL(AFX_MSG_CALL CWnd::*)(CWnd*, UINT, UINT),    \
+                                                 &ThisClass::OnSetCursor)(                         \
+                      CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)), LOWORD(call.lParam),  \
+                      HIWORD(call.lParam)))
 
-#define AFX_SCROLL_ENTRY(message, handler)                                                       \
-    AFX_MSG_ENTRY(message,                                                                         \
-                  AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(UINT, UINT, CScrollBar*), &ThisClass::handler)( \
-                      LOWORD(call.wParam), UINT(short(HIWORD(call.wParam))),                       \
-                      reinterpret_cast<CScrollBar*>(                                               \
-                          CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)))))
+#define AFX_SCROLL_ENTRY(message, handler)                                                         \
+    AFX_MSG_ENTRY(message, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT, UINT, CScrollBar*),   \
+                                           &ThisClass::handler)(                                   \
+                               LOWORD(call.wParam), UINT(short(HIWORD(call.wParam))),              \
+                               reinterpret_cast<CScrollBar*>(                                      \
+                                   CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)))))
 #define ON_WM_HSCROLL() AFX_SCROLL_ENTRY(WM_HSCROLL, OnHScroll)
 #define ON_WM_VSCROLL() AFX_SCROLL_ENTRY(WM_VSCROLL, OnVScroll)
 
-#define AFX_KEY_ENTRY(message, handler)                                                          \
-    AFX_MSG_ENTRY(message,                                                                         \
-                  AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(UINT, UINT, UINT), &ThisClass::handler)(        \
-                      UINT(call.wParam), LOWORD(call.lParam), HIWORD(call.lParam)))
+#define AFX_KEY_ENTRY(message, handler)                                                            \
+    AFX_MSG_ENTRY(message, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT, UINT, UINT),          \
+                                           &ThisClass::handler)(                                   \
+                               UINT(call.wParam), LOWORD(call.lParam), HIWORD(call.lParam)))
 #define ON_WM_KEYDOWN() AFX_KEY_ENTRY(WM_KEYDOWN, OnKeyDown)
 #define ON_WM_KEYUP() AFX_KEY_ENTRY(WM_KEYUP, OnKeyUp)
 #define ON_WM_CHAR() AFX_KEY_ENTRY(WM_CHAR, OnChar)
 #define ON_WM_GETDLGCODE()                                                                         \
-    AFX_MSG_ENTRY(WM_GETDLGCODE,                                                                   \
-                  call.lResult = AFX_MSG_CALL_AS(UINT(AFX_MSG_CALL CWnd::*)(), &ThisClass::OnGetDlgCode)())
+    AFX_MSG_ENTRY(WM_GETDLGCODE, call.lResult = AFX_MSG_CALL_AS(UINT(AFX_MSG_CALL CWnd::*)(),      \
+                                                                &ThisClass::OnGetDlgCode)())
 
 #define ON_WM_SETFOCUS()                                                                           \
-    AFX_MSG_ENTRY(WM_SETFOCUS, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(CWnd*), &ThisClass::OnSetFocus)(     \
-                                   CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))))
+    AFX_MSG_ENTRY(WM_SETFOCUS,                                                                     \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(CWnd*), &ThisClass::OnSetFocus)(     \
+                      CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))))
 #define ON_WM_KILLFOCUS()                                                                          \
-    AFX_MSG_ENTRY(WM_KILLFOCUS, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(CWnd*), &ThisClass::OnKillFocus)(   \
-                                    CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))))
+    AFX_MSG_ENTRY(WM_KILLFOCUS,                                                                    \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(CWnd*), &ThisClass::OnKillFocus)(    \
+                      CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))))
 #define ON_WM_ACTIVATE()                                                                           \
-    AFX_MSG_ENTRY(WM_ACTIVATE,                                                                     \
-                  AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(UINT, CWnd*, BOOL), &ThisClass::OnActivate)(      \
-                      LOWORD(call.wParam), CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)),  \
-                      BOOL(HIWORD(call.wParam))))
+    AFX_MSG_ENTRY(                                                                                 \
+        WM_ACTIVATE,                                                                               \
+        AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT, CWnd*, BOOL), &ThisClass::OnActivate)(   \
+            LOWORD(call.wParam), CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)),            \
+            BOOL(HIWORD(call.wParam))))
 #define ON_WM_ENABLE()                                                                             \
-    AFX_MSG_ENTRY(WM_ENABLE,                                                                       \
-                  AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(BOOL), &ThisClass::OnEnable)(BOOL(call.wParam)))
+    AFX_MSG_ENTRY(WM_ENABLE, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(BOOL),                    \
+                                             &ThisClass::OnEnable)(BOOL(call.wParam)))
 
 #define ON_WM_TIMER()                                                                              \
-    AFX_MSG_ENTRY(WM_TIMER, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(UINT_PTR), &ThisClass::OnTimer)( \
-                                UINT_PTR(call.wParam)))
+    AFX_MSG_ENTRY(WM_TIMER, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT_PTR),                 \
+                                            &ThisClass::OnTimer)(UINT_PTR(call.wParam)))
 
 // The WM_CTLCOLOR* family arrives here as WM_CTLCOLOR with an AFX_CTLCOLOR block.
 #define ON_WM_CTLCOLOR()                                                                           \
-    AFX_MSG_ENTRY(WM_CTLCOLOR, const auto* pCtl = reinterpret_cast<AFX_CTLCOLOR*>(call.lParam);   \
-                  call.lResult = reinterpret_cast<LRESULT>(                                        \
-                      AFX_MSG_CALL_AS(HBRUSH(AFX_MSG_CALL CWnd::*)(CDC*, CWnd*, UINT), &ThisClass::OnCtlColor)( \
-                          CDC::FromHandle(pCtl->hDC), CWnd::FromHandle(pCtl->hWnd),                \
-                          pCtl->nCtlType)))
+    AFX_MSG_ENTRY(WM_CTLCOLOR, const auto* pCtl = reinterpret_cast<AFX_CTLCOLOR*>(call.lParam);    \
+                  call.lResult = reinterpret_cast<LRESULT>(AFX_MSG_CALL_AS(                        \
+                      HBRUSH(AFX_MSG_CALL CWnd::*)(CDC*, CWnd*, UINT), &ThisClass::OnCtlColor)(    \
+                      CDC::FromHandle(pCtl->hDC), CWnd::FromHandle(pCtl->hWnd), pCtl->nCtlType)))
 #define ON_WM_CTLCOLOR_REFLECT()                                                                   \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR,                                                   \
                   const auto* pCtl = reinterpret_cast<AFX_CTLCOLOR*>(call.lParam);                 \
-                  call.lResult = reinterpret_cast<LRESULT>(                                        \
-                      AFX_MSG_CALL_AS(HBRUSH(AFX_MSG_CALL CWnd::*)(CDC*, UINT), &ThisClass::CtlColor)(         \
-                          CDC::FromHandle(pCtl->hDC), pCtl->nCtlType)))
+                  call.lResult = reinterpret_cast<LRESULT>(AFX_MSG_CALL_AS(                        \
+                      HBRUSH(AFX_MSG_CALL CWnd::*)(CDC*, UINT),                                    \
+                      &ThisClass::CtlColor)(CDC::FromHandle(pCtl->hDC), pCtl->nCtlType)))
 
-#define AFX_OWNERDRAW_ENTRY(message, type, handler)                                              \
-    AFX_MSG_ENTRY(message, AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(int, type), &ThisClass::handler)(      \
-                               int(call.wParam), reinterpret_cast<type>(call.lParam)))
+#define AFX_OWNERDRAW_ENTRY(message, type, handler)                                                \
+    AFX_MSG_ENTRY(message,                                                                         \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(int, type), &ThisClass::handler)(    \
+                      int(call.wParam), reinterpret_cast<type>(call.lParam)))
 #define ON_WM_DRAWITEM() AFX_OWNERDRAW_ENTRY(WM_DRAWITEM, LPDRAWITEMSTRUCT, OnDrawItem)
 #define ON_WM_MEASUREITEM() AFX_OWNERDRAW_ENTRY(WM_MEASUREITEM, LPMEASUREITEMSTRUCT, OnMeasureItem)
 #define ON_WM_DELETEITEM() AFX_OWNERDRAW_ENTRY(WM_DELETEITEM, LPDELETEITEMSTRUCT, OnDeleteItem)
 
-#define AFX_REFLECTED_OWNERDRAW_ENTRY(message, type, handler)                                    \
+#define AFX_REFLECTED_OWNERDRAW_ENTRY(message, type, handler)                                      \
     AFX_MSG_ENTRY(WM_REFLECT_BASE + message,                                                       \
-                  AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(type), &ThisClass::handler)(                    \
-                      reinterpret_cast<type>(call.lParam)))
-#define ON_WM_DRAWITEM_REFLECT() AFX_REFLECTED_OWNERDRAW_ENTRY(WM_DRAWITEM, LPDRAWITEMSTRUCT, DrawItem)
+                  AFX_MSG_CALL_AS(void(AFX_MSG_CALL CWnd::*)(type),                                \
+                                  &ThisClass::handler)(reinterpret_cast<type>(call.lParam)))
+#define ON_WM_DRAWITEM_REFLECT()                                                                   \
+    AFX_REFLECTED_OWNERDRAW_ENTRY(WM_DRAWITEM, LPDRAWITEMSTRUCT, DrawItem)
 #define ON_WM_MEASUREITEM_REFLECT()                                                                \
     AFX_REFLECTED_OWNERDRAW_ENTRY(WM_MEASUREITEM, LPMEASUREITEMSTRUCT, MeasureItem)
 #define ON_WM_DELETEITEM_REFLECT()                                                                 \

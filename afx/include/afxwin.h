@@ -196,7 +196,10 @@ public:
     {
         return FromHandle(::ChildWindowFromPoint(m_hWnd, point));
     }
-    static CWnd* PASCAL WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
+    static CWnd* PASCAL WindowFromPoint(POINT point)
+    {
+        return FromHandle(::WindowFromPoint(point));
+    }
 
     // State
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
@@ -208,7 +211,10 @@ public:
 
     // Painting
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE)
+    {
+        ::InvalidateRect(m_hWnd, lpRect, bErase);
+    }
     void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, CRgn* prgnUpdate = nullptr,
@@ -221,7 +227,10 @@ public:
     CDC* GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
     CDC* GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
     int ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
-    CDC* BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
+    CDC* BeginPaint(LPPAINTSTRUCT lpPaint)
+    {
+        return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
+    }
     void EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
 
     // Focus, capture, timers
@@ -363,6 +372,8 @@ public:
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
 
+    // Makes DoModal use a template in memory instead of a resource.
+    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
 
@@ -411,8 +422,14 @@ public:
     int GetTopIndex() const { return int(SendMessage(LB_GETTOPINDEX)); }
     int SetTopIndex(int nIndex) { return int(SendMessage(LB_SETTOPINDEX, nIndex)); }
     int GetSel(int nIndex) const { return int(SendMessage(LB_GETSEL, nIndex)); }
-    int SetSel(int nIndex, BOOL bSelect = TRUE) { return int(SendMessage(LB_SETSEL, bSelect, nIndex)); }
-    DWORD_PTR GetItemData(int nIndex) const { return DWORD_PTR(SendMessage(LB_GETITEMDATA, nIndex)); }
+    int SetSel(int nIndex, BOOL bSelect = TRUE)
+    {
+        return int(SendMessage(LB_SETSEL, bSelect, nIndex));
+    }
+    DWORD_PTR GetItemData(int nIndex) const
+    {
+        return DWORD_PTR(SendMessage(LB_GETITEMDATA, nIndex));
+    }
     int SetItemData(int nIndex, DWORD_PTR dwItemData)
     {
         return int(SendMessage(LB_SETITEMDATA, nIndex, LPARAM(dwItemData)));
@@ -503,7 +520,10 @@ public:
     UINT GetState() const { return UINT(SendMessage(BM_GETSTATE)); }
     void SetState(BOOL bHighlight) { SendMessage(BM_SETSTATE, bHighlight); }
     UINT GetButtonStyle() const { return UINT(GetStyle() & 0xFFFF); }
-    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) { SendMessage(BM_SETSTYLE, nStyle, bRedraw); }
+    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE)
+    {
+        SendMessage(BM_SETSTYLE, nStyle, bRedraw);
+    }
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
@@ -541,7 +561,10 @@ public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
-    int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
+    int SetScrollPos(int nPos, BOOL bRedraw = TRUE)
+    {
+        return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw);
+    }
     void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const
     {
         ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos);
@@ -632,10 +655,10 @@ AFX_CORE_API CWinApp* AFXAPI AfxGetApp();
 AFX_CORE_API CWinThread* AFXAPI AfxGetThread();
 AFX_CORE_API CWnd* AFXAPI AfxGetMainWnd();
 AFX_CORE_API HINSTANCE AFXAPI AfxGetInstanceHandle();
-AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance,
-                                    LPTSTR lpCmdLine, int nCmdShow);
-AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance,
-                                   LPTSTR lpCmdLine, int nCmdShow);
+AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+                                    int nCmdShow);
+AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+                                   int nCmdShow);
 AFX_CORE_API BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
 AFX_CORE_API BOOL AFXAPI AfxPumpMessage();
 

@@ -22,9 +22,18 @@ ThreadMaps& Maps()
 
 } // namespace
 
-CHandleMap<CWnd, HWND>& WindowMap() { return Maps().windows; }
-CHandleMap<CDC, HDC>& DCMap() { return Maps().dcs; }
-CHandleMap<CGdiObject, HGDIOBJ>& GdiObjectMap() { return Maps().gdiObjects; }
+CHandleMap<CWnd, HWND>& WindowMap()
+{
+    return Maps().windows;
+}
+CHandleMap<CDC, HDC>& DCMap()
+{
+    return Maps().dcs;
+}
+CHandleMap<CGdiObject, HGDIOBJ>& GdiObjectMap()
+{
+    return Maps().gdiObjects;
+}
 
 RoutingState& Routing()
 {

@@ -3,7 +3,10 @@
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 // The root of every message map: it has no entries and no base.
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 {
@@ -50,8 +53,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 }
 
 CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_pOther(nullptr), m_bEnableChanged(FALSE),
-      m_bContinueRouting(FALSE)
+    : m_nID(0), m_nIndex(0), m_pOther(nullptr), m_bEnableChanged(FALSE), m_bContinueRouting(FALSE)
 {
 }
 

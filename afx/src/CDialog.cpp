@@ -60,8 +60,7 @@ LPCDLGTEMPLATE CDialog::LoadTemplate(HINSTANCE* phInst) const
     return static_cast<LPCDLGTEMPLATE>(hTemplate == nullptr ? nullptr : ::LockResource(hTemplate));
 }
 
-BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent,
-                                 HINSTANCE hInst)
+BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent, HINSTANCE hInst)
 {
     if (lpDialogTemplate == nullptr)
         return FALSE;
@@ -93,6 +92,14 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
     m_lpDialogTemplate = lpDialogTemplate;
     m_pParentWnd = pParentWnd;
     return CreateFromTemplate(lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxGetInstanceHandle());
+}
+
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
+{
+    m_lpszTemplateName = nullptr;
+    m_lpDialogTemplate = lpDialogTemplate;
+    m_pParentWnd = pParentWnd;
+    return lpDialogTemplate != nullptr;
 }
 
 INT_PTR CDialog::DoModal()
@@ -172,7 +179,10 @@ void CDialog::OnOK()
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
@@ -198,7 +208,10 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
 {
 }
 
-HWND CDataExchange::PrepareCtrl(int nIDC) { return ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC); }
+HWND CDataExchange::PrepareCtrl(int nIDC)
+{
+    return ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+}
 
 void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 {

@@ -6,14 +6,20 @@ using afx_internal::Module;
 
 IMPLEMENT_DYNAMIC(CDynLinkLibrary, CCmdTarget)
 
-HINSTANCE AFXAPI AfxGetResourceHandle() { return Module().hCurrentResourceHandle; }
+HINSTANCE AFXAPI AfxGetResourceHandle()
+{
+    return Module().hCurrentResourceHandle;
+}
 
 void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource)
 {
     Module().hCurrentResourceHandle = hInstResource;
 }
 
-CDynLinkLibrary* AFXAPI AfxGetFirstDynLinkLibrary() { return Module().pFirstDLL; }
+CDynLinkLibrary* AFXAPI AfxGetFirstDynLinkLibrary()
+{
+    return Module().pFirstDLL;
+}
 
 HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 {
@@ -62,8 +68,7 @@ CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
 }
 
 CDynLinkLibrary::CDynLinkLibrary(HINSTANCE hModule, HINSTANCE hResource)
-    : m_hModule(hModule), m_hResource(hResource), m_bSystem(FALSE),
-      m_pNextDLL(Module().pFirstDLL)
+    : m_hModule(hModule), m_hResource(hResource), m_bSystem(FALSE), m_pNextDLL(Module().pFirstDLL)
 {
     Module().pFirstDLL = this;
 }

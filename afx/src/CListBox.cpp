@@ -28,7 +28,10 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
 // Owner-drawn list boxes override these; the defaults draw and measure nothing.
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
-int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
+{
+    return 0;
+}
 void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
 // The owner-draw messages that the parent reflects go to the virtual functions.

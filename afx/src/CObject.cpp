@@ -1,16 +1,22 @@
 #include <afx.h>
 
-const CRuntimeClass CObject::classCObject = {"CObject", int(sizeof(CObject)), 0xFFFF, nullptr,
-                                             nullptr, nullptr};
+const CRuntimeClass CObject::classCObject = {
+    "CObject", int(sizeof(CObject)), 0xFFFF, nullptr, nullptr, nullptr};
 
 CRuntimeClass* PASCAL CObject::GetThisClass()
 {
     return const_cast<CRuntimeClass*>(&CObject::classCObject);
 }
 
-CRuntimeClass* PASCAL CObject::_GetBaseClass() { return nullptr; }
+CRuntimeClass* PASCAL CObject::_GetBaseClass()
+{
+    return nullptr;
+}
 
-CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
+CRuntimeClass* CObject::GetRuntimeClass() const
+{
+    return RUNTIME_CLASS(CObject);
+}
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
 {

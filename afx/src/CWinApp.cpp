@@ -12,9 +12,15 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 CWinThread::CWinThread() : m_pMainWnd(nullptr), m_msgCur() {}
 
-BOOL CWinThread::InitInstance() { return FALSE; }
+BOOL CWinThread::InitInstance()
+{
+    return FALSE;
+}
 
-int CWinThread::ExitInstance() { return int(m_msgCur.wParam); }
+int CWinThread::ExitInstance()
+{
+    return int(m_msgCur.wParam);
+}
 
 BOOL CWinThread::OnIdle(LONG)
 {
@@ -91,7 +97,10 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
       m_pszAppName(Duplicate(lpszAppName)), m_pszExeName(nullptr), m_pszProfileName(nullptr),
       m_pszRegistryKey(nullptr)
 {
-    Module().pCurrentWinApp = this;
+    // The first application object of the process is the application; a later one (a test's
+    // own, for its profile) does not replace it.
+    if (Module().pCurrentWinApp == nullptr)
+        Module().pCurrentWinApp = this;
 }
 
 CWinApp::~CWinApp()
@@ -102,7 +111,10 @@ CWinApp::~CWinApp()
         Module().pCurrentWinApp = nullptr;
 }
 
-LPTSTR CWinApp::Duplicate(LPCTSTR lpsz) { return lpsz == nullptr ? nullptr : ::_wcsdup(lpsz); }
+LPTSTR CWinApp::Duplicate(LPCTSTR lpsz)
+{
+    return lpsz == nullptr ? nullptr : ::_wcsdup(lpsz);
+}
 
 void CWinApp::ReplaceString(LPCTSTR& rTarget, LPCTSTR lpszValue)
 {
@@ -133,9 +145,15 @@ void CWinApp::SetCurrentHandles()
         ReplaceString(m_pszProfileName, strExeName + L".INI");
 }
 
-CWinApp* AFXAPI AfxGetApp() { return Module().pCurrentWinApp; }
+CWinApp* AFXAPI AfxGetApp()
+{
+    return Module().pCurrentWinApp;
+}
 
-CWinThread* AFXAPI AfxGetThread() { return Module().pCurrentWinApp; }
+CWinThread* AFXAPI AfxGetThread()
+{
+    return Module().pCurrentWinApp;
+}
 
 CWnd* AFXAPI AfxGetMainWnd()
 {
@@ -143,7 +161,10 @@ CWnd* AFXAPI AfxGetMainWnd()
     return pThread == nullptr ? nullptr : pThread->m_pMainWnd;
 }
 
-HINSTANCE AFXAPI AfxGetInstanceHandle() { return Module().hCurrentInstanceHandle; }
+HINSTANCE AFXAPI AfxGetInstanceHandle()
+{
+    return Module().hCurrentInstanceHandle;
+}
 
 BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCmdShow)
 {
@@ -161,8 +182,7 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCm
     return TRUE;
 }
 
-int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
-                      int nCmdShow)
+int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow)
 {
     CWinThread* pThread = AfxGetThread();
     CWinApp* pApp = AfxGetApp();

@@ -173,12 +173,11 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
     if (lpszValue == nullptr)
         return ::RegDeleteValueW(section, lpszEntry) == ERROR_SUCCESS;
     DWORD dwBytes = DWORD((wcslen(lpszValue) + 1) * sizeof(wchar_t));
-    return ::RegSetValueExW(section, lpszEntry, 0, REG_SZ,
-                            reinterpret_cast<const BYTE*>(lpszValue), dwBytes) == ERROR_SUCCESS;
+    return ::RegSetValueExW(section, lpszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszValue),
+                            dwBytes) == ERROR_SUCCESS;
 }
 
-BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData,
-                               UINT* pBytes)
+BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
 {
     *ppData = nullptr;
     *pBytes = 0;
@@ -207,8 +206,7 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
     return TRUE;
 }
 
-BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData,
-                                 UINT nBytes)
+BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes)
 {
     if (m_pszRegistryKey == nullptr)
         return WriteProfileString(lpszSection, lpszEntry, EncodeBinary(pData, nBytes));

@@ -37,11 +37,20 @@ CWnd::~CWnd()
 //---------------------------------------------------------------------------------------------
 // Handle map
 
-CWnd* PASCAL CWnd::FromHandle(HWND hWnd) { return WindowMap().FromHandle(hWnd); }
+CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
+{
+    return WindowMap().FromHandle(hWnd);
+}
 
-CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) { return WindowMap().LookupPermanent(hWnd); }
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return WindowMap().LookupPermanent(hWnd);
+}
 
-void PASCAL CWnd::DeleteTempMap() { WindowMap().DeleteTemp(); }
+void PASCAL CWnd::DeleteTempMap()
+{
+    WindowMap().DeleteTemp();
+}
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
@@ -138,28 +147,28 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                    DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
-                    HMENU nIDorHMenu, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam)
 {
-    CREATESTRUCT cs = {lpParam,    AfxGetInstanceHandle(), nIDorHMenu,     hWndParent,
-                       nHeight,    nWidth,                 y,              x,
-                       LONG(dwStyle), lpszWindowName,      lpszClassName,  dwExStyle};
+    CREATESTRUCT cs = {
+        lpParam, AfxGetInstanceHandle(), nIDorHMenu,     hWndParent,    nHeight,  nWidth, y,
+        x,       LONG(dwStyle),          lpszWindowName, lpszClassName, dwExStyle};
     if (!PreCreateWindow(cs)) {
         PostNcDestroy();
         return FALSE;
     }
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, DWORD(cs.style), cs.x,
-                                  cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
-                                  cs.lpCreateParams);
+    HWND hWnd =
+        ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, DWORD(cs.style), cs.x, cs.y,
+                          cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy(); // creation failed before the window's first message
     return hWnd != nullptr;
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                    DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
                     rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
@@ -228,7 +237,10 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     return lResult;
 }
 
-const MSG* AFXAPI AfxGetCurrentMessage() { return &Routing().lastSentMsg; }
+const MSG* AFXAPI AfxGetCurrentMessage()
+{
+    return &Routing().lastSentMsg;
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -356,7 +368,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         return CWnd::OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
     case WM_COMMAND: {
         int nCode = HIWORD(wParam);
-        if (!CWnd::OnCmdMsg(0, int(MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND)), nullptr, nullptr))
+        if (!CWnd::OnCmdMsg(0, int(MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND)), nullptr,
+                            nullptr))
             return FALSE;
         if (pResult != nullptr)
             *pResult = 1;
@@ -430,7 +443,10 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
 //---------------------------------------------------------------------------------------------
 // Keyboard and mouse filtering before dispatch
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
 
 BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {

@@ -8,8 +8,7 @@
 
 #include <unordered_map>
 
-template <class TObject, class THandle>
-class CHandleMap
+template <class TObject, class THandle> class CHandleMap
 {
 public:
     using AttachFn = void (*)(TObject*, THandle);
