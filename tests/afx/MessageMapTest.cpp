@@ -1,0 +1,407 @@
+// Message maps, reflection and command routing, driven by real messages and input.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include "DialogTemplate.h"
+#include "HostDialog.h"
+#include "Input.h"
+
+namespace {
+
+using pgtest::CHostDialog;
+
+constexpr UINT WM_PROBE = WM_APP + 1;
+
+// A window of the framework's own class whose handlers record what they were given.
+class CProbeWnd : public CWnd
+{
+public:
+    CString m_strCreateName;
+    UINT m_nSizeType = ~0u;
+    CSize m_size{-1, -1};
+    CPoint m_ptDown{-1, -1};
+    UINT m_nDownFlags = 0;
+    WPARAM m_wProbe = 0;
+    LPARAM m_lProbe = 0;
+    int m_nPostNcDestroy = 0;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        m_strCreateName = lpCreateStruct->lpszName;
+        return CWnd::OnCreate(lpCreateStruct);
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        m_nSizeType = nType;
+        m_size = CSize(cx, cy);
+        CWnd::OnSize(nType, cx, cy);
+    }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point)
+    {
+        m_nDownFlags = nFlags;
+        m_ptDown = point;
+        CWnd::OnLButtonDown(nFlags, point);
+    }
+    afx_msg LRESULT OnProbe(WPARAM wParam, LPARAM lParam)
+    {
+        m_wProbe = wParam;
+        m_lProbe = lParam;
+        return 1234;
+    }
+    void PostNcDestroy() override { ++m_nPostNcDestroy; }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_LBUTTONDOWN()
+    ON_MESSAGE(WM_PROBE, &CProbeWnd::OnProbe)
+END_MESSAGE_MAP()
+
+// Its own entry for one message wins; the base's entries still serve the others.
+class CDerivedProbeWnd : public CProbeWnd
+{
+protected:
+    afx_msg LRESULT OnDerivedProbe(WPARAM, LPARAM) { return 5678; }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDerivedProbeWnd, CProbeWnd)
+    ON_MESSAGE(WM_PROBE, &CDerivedProbeWnd::OnDerivedProbe)
+END_MESSAGE_MAP()
+
+BOOL CreateProbe(CWnd& wnd)
+{
+    return wnd.CreateEx(0, nullptr, L"probe", WS_POPUP | WS_VISIBLE, 100, 100, 200, 150, nullptr,
+                        nullptr);
+}
+
+TEST(MessageMap, HandlersGetTheirArgumentsUnpackedAsMfcDoes)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    EXPECT_EQ(wnd.m_strCreateName, L"probe"); // the object had the window from its first message
+
+    wnd.MoveWindow(100, 100, 300, 120);
+    EXPECT_EQ(wnd.m_nSizeType, UINT(SIZE_RESTORED));
+    EXPECT_EQ(wnd.m_size, CSize(300, 120));
+
+    EXPECT_EQ(wnd.SendMessage(WM_PROBE, 7, -9), 1234);
+    EXPECT_EQ(wnd.m_wProbe, 7u);
+    EXPECT_EQ(wnd.m_lProbe, -9);
+
+    ASSERT_TRUE(pgtest::Click(wnd.m_hWnd, {20, 30}));
+    EXPECT_EQ(wnd.m_ptDown, CPoint(20, 30));
+    EXPECT_EQ(wnd.m_nDownFlags, UINT(MK_LBUTTON));
+}
+
+TEST(MessageMap, DerivedEntriesComeBeforeTheBaseClassEntries)
+{
+    CDerivedProbeWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    EXPECT_EQ(wnd.SendMessage(WM_PROBE, 1, 2), 5678);
+    EXPECT_EQ(wnd.m_wProbe, 0u);
+    wnd.MoveWindow(0, 0, 50, 60);
+    EXPECT_EQ(wnd.m_size, CSize(50, 60));
+}
+
+TEST(MessageMap, DestroyingTheWindowDetachesTheObjectThenCallsPostNcDestroy)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    HWND hWnd = wnd.m_hWnd;
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &wnd);
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
+    EXPECT_EQ(wnd.m_nPostNcDestroy, 1);
+}
+
+TEST(MessageMap, FromHandleGivesTemporaryWrappersUntilIdle)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    HWND hDesktop = ::GetDesktopWindow();
+    CWnd* pTemporary = CWnd::FromHandle(hDesktop);
+    EXPECT_EQ(pTemporary->m_hWnd, hDesktop);
+    EXPECT_EQ(CWnd::FromHandle(hDesktop), pTemporary);
+    EXPECT_EQ(CWnd::FromHandlePermanent(hDesktop), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(wnd.m_hWnd), &wnd);
+    AfxGetThread()->OnIdle(0);
+    EXPECT_TRUE(::IsWindow(hDesktop)); // a temporary never destroys the window it wrapped
+}
+
+//---------------------------------------------------------------------------------------------
+// A subclassed control
+
+class CFilteringEdit : public CEdit
+{
+public:
+    int m_nChars = 0;
+
+protected:
+    // Digits are swallowed; everything else reaches the edit control's own procedure.
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        ++m_nChars;
+        if (nChar < L'0' || nChar > L'9')
+            CEdit::OnChar(nChar, nRepCnt, nFlags);
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFilteringEdit, CEdit)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+
+class CEditHost : public CDialog
+{
+public:
+    static constexpr int kEditId = 100;
+
+    BOOL Create()
+    {
+        pgtest::DialogTemplate dialogTemplate(WS_POPUP | WS_CAPTION | WS_VISIBLE, 200, 60);
+        dialogTemplate.Add(pgtest::DialogItemClass::Edit, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                           5, 5, 150, 14, kEditId);
+        if (!CreateIndirect(dialogTemplate.Get()))
+            return FALSE;
+        SetForegroundWindow();
+        pgtest::PumpMessages();
+        return TRUE;
+    }
+};
+
+TEST(Subclassing, ControlKeepsItsOwnBehaviourUnderTheFrameworksHandlers)
+{
+    CEditHost host;
+    ASSERT_TRUE(host.Create());
+    CFilteringEdit edit;
+    ASSERT_TRUE(edit.SubclassDlgItem(CEditHost::kEditId, &host));
+    edit.SetFocus();
+
+    ASSERT_TRUE(pgtest::TypeText(L"a1b2"));
+    CString strText;
+    edit.GetWindowText(strText);
+    EXPECT_EQ(strText, L"ab");
+    EXPECT_EQ(edit.m_nChars, 4);
+
+    HWND hEdit = edit.UnsubclassWindow();
+    EXPECT_EQ(CWnd::FromHandlePermanent(hEdit), nullptr);
+    ASSERT_TRUE(pgtest::TypeText(L"3"));
+    host.GetDlgItemText(CEditHost::kEditId, strText);
+    EXPECT_EQ(strText, L"ab3");
+    EXPECT_EQ(edit.m_nChars, 4);
+}
+
+//---------------------------------------------------------------------------------------------
+// Reflection of owner-draw messages and notifications to the control's object
+
+class CReflectingList : public CListBox
+{
+public:
+    int m_nMeasured = 0;
+    int m_nDrawn = 0;
+    int m_nDeleted = 0;
+    int m_nSelChanges = 0;
+    BOOL m_bLetParentSee = FALSE;
+
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
+    {
+        ++m_nMeasured;
+        lpMIS->itemHeight = 20;
+    }
+    void DrawItem(LPDRAWITEMSTRUCT) override { ++m_nDrawn; }
+    void DeleteItem(LPDELETEITEMSTRUCT) override { ++m_nDeleted; }
+
+protected:
+    afx_msg BOOL OnSelChange()
+    {
+        ++m_nSelChanges;
+        return !m_bLetParentSee;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectingList, CListBox)
+    ON_CONTROL_REFLECT_EX(LBN_SELCHANGE, &CReflectingList::OnSelChange)
+END_MESSAGE_MAP()
+
+class CNotifiedHost : public CHostDialog
+{
+public:
+    int m_nSelChanges = 0;
+    UINT m_nCtlColor = ~0u;
+    HWND m_hCtlColorWnd = nullptr;
+    CBrush m_brush{RGB(1, 2, 3)};
+
+protected:
+    afx_msg void OnListSelChange() { ++m_nSelChanges; }
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+    {
+        m_nCtlColor = nCtlColor;
+        m_hCtlColorWnd = pWnd->GetSafeHwnd();
+        return m_brush;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifiedHost, CHostDialog)
+    ON_LBN_SELCHANGE(CHostDialog::kListBoxId, &CNotifiedHost::OnListSelChange)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+class ReflectionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.Create(pgtest::kGridListBoxStyle, {200, 150}));
+        ASSERT_TRUE(list.SubclassDlgItem(CHostDialog::kListBoxId, &host));
+        for (int i = 0; i < 3; ++i)
+            list.AddString(reinterpret_cast<LPCTSTR>(INT_PTR(i + 1)));
+        list.UpdateWindow();
+    }
+
+    CNotifiedHost host;
+    CReflectingList list;
+};
+
+TEST_F(ReflectionTest, OwnerDrawMessagesReachTheListsVirtualFunctions)
+{
+    EXPECT_EQ(list.m_nMeasured, 3);
+    EXPECT_GE(list.m_nDrawn, 3);
+    EXPECT_EQ(list.GetItemHeight(1), 20);
+    list.DeleteString(0);
+    EXPECT_EQ(list.m_nDeleted, 1);
+    list.ResetContent();
+    EXPECT_EQ(list.m_nDeleted, 3);
+}
+
+TEST_F(ReflectionTest, ANotificationTheControlHandlesDoesNotReachTheParent)
+{
+    ASSERT_TRUE(pgtest::Click(list.m_hWnd, {30, 30})); // second row
+    EXPECT_EQ(list.GetCurSel(), 1);
+    EXPECT_EQ(list.m_nSelChanges, 1);
+    EXPECT_EQ(host.m_nSelChanges, 0);
+
+    list.m_bLetParentSee = TRUE;
+    ASSERT_TRUE(pgtest::Click(list.m_hWnd, {30, 50}));
+    EXPECT_EQ(list.m_nSelChanges, 2);
+    EXPECT_EQ(host.m_nSelChanges, 1);
+}
+
+class CColouredList : public CReflectingList
+{
+public:
+    CBrush m_brush{RGB(4, 5, 6)};
+
+protected:
+    afx_msg HBRUSH CtlColor(CDC*, UINT) { return m_brush; }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColouredList, CReflectingList)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+LRESULT SendListColourMessage(CWnd& host)
+{
+    HWND hList = ::GetDlgItem(host.m_hWnd, CHostDialog::kListBoxId);
+    HDC hDC = ::GetDC(hList);
+    LRESULT lResult = host.SendMessage(WM_CTLCOLORLISTBOX, WPARAM(hDC), LPARAM(hList));
+    ::ReleaseDC(hList, hDC);
+    return lResult;
+}
+
+TEST(Reflection, ColourMessagesReachTheParentsHandlerAsOneMessage)
+{
+    CNotifiedHost host;
+    ASSERT_TRUE(host.Create(pgtest::kGridListBoxStyle, {200, 150}));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(SendListColourMessage(host)), HBRUSH(host.m_brush));
+    EXPECT_EQ(host.m_nCtlColor, UINT(CTLCOLOR_LISTBOX));
+    EXPECT_EQ(host.m_hCtlColorWnd, host.ListBox());
+}
+
+TEST(Reflection, WithoutAParentHandlerTheControlChoosesItsColours)
+{
+    CHostDialog host;
+    ASSERT_TRUE(host.Create(pgtest::kGridListBoxStyle, {200, 150}));
+    HBRUSH hDialogDefault = reinterpret_cast<HBRUSH>(SendListColourMessage(host));
+    EXPECT_NE(hDialogDefault, nullptr);
+
+    CColouredList list;
+    ASSERT_TRUE(list.SubclassDlgItem(CHostDialog::kListBoxId, &host));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(SendListColourMessage(host)), HBRUSH(list.m_brush));
+}
+
+//---------------------------------------------------------------------------------------------
+// Commands and their update handlers
+
+constexpr UINT kRunCommand = 40001;
+constexpr UINT kPlainCommand = 40002;
+constexpr UINT kUnknownCommand = 40003;
+
+class CCommandWnd : public CWnd
+{
+public:
+    BOOL m_bRunAllowed = TRUE;
+    int m_nRuns = 0;
+
+protected:
+    afx_msg void OnRun() { ++m_nRuns; }
+    afx_msg void OnUpdateRun(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bRunAllowed); }
+    afx_msg void OnPlain() {}
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCommandWnd, CWnd)
+    ON_COMMAND(kRunCommand, &CCommandWnd::OnRun)
+    ON_UPDATE_COMMAND_UI(kRunCommand, &CCommandWnd::OnUpdateRun)
+    ON_COMMAND(kPlainCommand, &CCommandWnd::OnPlain)
+END_MESSAGE_MAP()
+
+TEST(Commands, AMenuCommandRunsOnlyWhileItsUpdateHandlerEnablesIt)
+{
+    CCommandWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    wnd.SendMessage(WM_COMMAND, kRunCommand);
+    EXPECT_EQ(wnd.m_nRuns, 1);
+    wnd.m_bRunAllowed = FALSE;
+    wnd.SendMessage(WM_COMMAND, kRunCommand);
+    EXPECT_EQ(wnd.m_nRuns, 1);
+}
+
+TEST(Commands, UpdateEnablesTheControlThatShowsTheCommand)
+{
+    CCommandWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    CButton button;
+    ASSERT_TRUE(button.Create(L"Run", WS_CHILD | WS_VISIBLE, CRect(0, 0, 60, 20), &wnd, 1));
+
+    CCmdUI state;
+    state.m_pOther = &button;
+    state.m_nID = kRunCommand;
+    wnd.m_bRunAllowed = FALSE;
+    EXPECT_TRUE(state.DoUpdate(&wnd, TRUE));
+    EXPECT_FALSE(button.IsWindowEnabled());
+
+    // Without an update handler: enabled exactly when some handler takes the command.
+    state.m_nID = kPlainCommand;
+    EXPECT_FALSE(state.DoUpdate(&wnd, TRUE));
+    EXPECT_TRUE(button.IsWindowEnabled());
+    state.m_nID = kUnknownCommand;
+    state.DoUpdate(&wnd, TRUE);
+    EXPECT_FALSE(button.IsWindowEnabled());
+}
+
+} // namespace
