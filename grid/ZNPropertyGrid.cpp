@@ -1,0 +1,7 @@
+#include <ZNPropertyGrid.h>
+
+IMPLEMENT_DYNAMIC(CZNPropertyGrid, CListBox)
+
+CZNPropertyGrid::CZNPropertyGrid() = default;
+
+CZNPropertyGrid::~CZNPropertyGrid() = default;

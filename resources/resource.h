@@ -1,0 +1,5 @@
+// Resource identifiers of the Tarvex.PropertyGrid module.
+#pragma once
+
+#define IDD_PROPERTYGRID_SINGLEEDIT 10002 // one edit control: text, number and vector editors
+#define IDC_PROPERTYGRID_EDIT 10000       // the edit control of IDD_PROPERTYGRID_SINGLEEDIT
