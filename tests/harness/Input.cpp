@@ -1,0 +1,273 @@
+#include "Input.h"
+
+#include <afxwin.h>
+
+#include <vector>
+
+namespace pgtest {
+namespace {
+
+// The queue counts as settled after this many looks that found it empty, each waiting briefly
+// for follow-up messages (posted by handlers, or sent on from another thread).
+constexpr int kQuietRoundsToSettle = 2;
+constexpr DWORD kQuietRoundWaitMs = 2;
+// A window that keeps its queue busy (a fast timer, a handler that posts to itself) must not
+// hang the test that touched it.
+constexpr ULONGLONG kLongestPumpMs = 5000;
+
+void RunIdleOnce()
+{
+    if (CWinThread* thread = AfxGetThread()) {
+        thread->OnIdle(0);
+    }
+}
+
+void HandleMessage(MSG& msg)
+{
+    if (!AfxPreTranslateMessage(&msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+bool Send(std::vector<INPUT>& inputs)
+{
+    const UINT taken =
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), static_cast<int>(sizeof(INPUT)));
+    return taken == inputs.size();
+}
+
+// The system maps a normalised coordinate n to pixel n * size / 65536, rounded down. Aiming at
+// the middle of the pixel's range still lands on it where the mapping divides by 65535.
+LONG NormalisedCoordinate(LONG pixel, int screenSize)
+{
+    return static_cast<LONG>((2LL * pixel + 1) * 65536 / (2LL * screenSize));
+}
+
+INPUT MouseInput(DWORD flags, LONG dx = 0, LONG dy = 0, DWORD data = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.mouseData = data;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+// Keys that sit on the extended part of the keyboard; their messages carry the extended bit
+// (bit 24 of lParam), which tells, for instance, the arrow keys from the numeric keypad.
+bool IsExtendedKey(WORD vk)
+{
+    switch (vk) {
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+    case VK_INSERT:
+    case VK_DELETE:
+    case VK_DIVIDE:
+    case VK_NUMLOCK:
+    case VK_RCONTROL:
+    case VK_RMENU:
+    case VK_LWIN:
+    case VK_RWIN:
+    case VK_APPS:
+    case VK_SNAPSHOT:
+        return true;
+    default:
+        return false;
+    }
+}
+
+INPUT KeyInput(WORD vk, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+    return input;
+}
+
+INPUT CharacterInput(wchar_t ch, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = ch;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+    return input;
+}
+
+bool SendAndPump(std::vector<INPUT> inputs)
+{
+    const bool taken = Send(inputs);
+    PumpMessages();
+    return taken;
+}
+
+// A click on a popup of the foreground window (a drop-down list, a tooltip) activates it only if
+// the popup lets it (WM_MOUSEACTIVATE); making it the foreground window beforehand would take
+// that choice away.
+bool BelongsToForegroundWindow(HWND topLevel)
+{
+    const HWND foreground = GetForegroundWindow();
+    for (HWND window = topLevel; window != nullptr; window = GetWindow(window, GW_OWNER)) {
+        if (window == foreground) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// While a window holds the mouse capture (a drag in progress) the mouse belongs to it wherever
+// the cursor goes, and a user's drag activates nothing.
+void BringToForeground(HWND hWnd)
+{
+    const HWND topLevel = GetAncestor(hWnd, GA_ROOT);
+    if (GetCapture() == nullptr && topLevel != nullptr && !BelongsToForegroundWindow(topLevel)) {
+        SetForegroundWindow(topLevel);
+        PumpMessages();
+    }
+}
+
+// Moves the cursor to the client point of hWnd and sends the button or wheel events there.
+bool SendMouseAt(HWND hWnd, POINT clientPoint, std::initializer_list<DWORD> eventFlags,
+                 DWORD data = 0)
+{
+    BringToForeground(hWnd);
+    POINT target = clientPoint;
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (!ClientToScreen(hWnd, &target) || target.x < 0 || target.y < 0 || target.x >= screenWidth ||
+        target.y >= screenHeight) {
+        return false;
+    }
+    std::vector<INPUT> inputs = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                                            NormalisedCoordinate(target.x, screenWidth),
+                                            NormalisedCoordinate(target.y, screenHeight))};
+    for (DWORD flags : eventFlags) {
+        inputs.push_back(MouseInput(flags, 0, 0, data));
+    }
+    const bool taken = Send(inputs);
+    POINT cursor{};
+    const bool landed = GetCursorPos(&cursor) && cursor.x == target.x && cursor.y == target.y;
+    PumpMessages();
+    return taken && landed;
+}
+
+} // namespace
+
+void PumpMessages()
+{
+    const ULONGLONG deadline = GetTickCount64() + kLongestPumpMs;
+    bool idleDue = true;
+    int quietRounds = 0;
+    while (quietRounds < kQuietRoundsToSettle && GetTickCount64() < deadline) {
+        MSG msg;
+        if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
+            HandleMessage(msg);
+            idleDue = true;
+            quietRounds = 0;
+        } else if (idleDue) {
+            RunIdleOnce();
+            idleDue = false;
+        } else {
+            ++quietRounds;
+            MsgWaitForMultipleObjectsEx(0, nullptr, kQuietRoundWaitMs, QS_ALLINPUT,
+                                        MWMO_INPUTAVAILABLE);
+        }
+    }
+}
+
+bool MoveMouse(HWND hWnd, POINT point)
+{
+    return SendMouseAt(hWnd, point, {});
+}
+
+bool MouseDown(HWND hWnd, POINT point)
+{
+    return SendMouseAt(hWnd, point, {MOUSEEVENTF_LEFTDOWN});
+}
+
+bool MouseUp(HWND hWnd, POINT point)
+{
+    return SendMouseAt(hWnd, point, {MOUSEEVENTF_LEFTUP});
+}
+
+bool Click(HWND hWnd, POINT point)
+{
+    const bool down = MouseDown(hWnd, point);
+    return MouseUp(hWnd, point) && down;
+}
+
+bool DoubleClick(HWND hWnd, POINT point)
+{
+    const bool first = Click(hWnd, point);
+    return Click(hWnd, point) && first;
+}
+
+bool RightClick(HWND hWnd, POINT point)
+{
+    const bool down = SendMouseAt(hWnd, point, {MOUSEEVENTF_RIGHTDOWN});
+    return SendMouseAt(hWnd, point, {MOUSEEVENTF_RIGHTUP}) && down;
+}
+
+bool Wheel(HWND hWnd, POINT point, int delta)
+{
+    return SendMouseAt(hWnd, point, {MOUSEEVENTF_WHEEL}, static_cast<DWORD>(delta));
+}
+
+bool KeyDown(WORD vk)
+{
+    return SendAndPump({KeyInput(vk, false)});
+}
+
+bool KeyUp(WORD vk)
+{
+    return SendAndPump({KeyInput(vk, true)});
+}
+
+bool PressKey(WORD vk)
+{
+    const bool down = KeyDown(vk);
+    return KeyUp(vk) && down;
+}
+
+bool PressKeyWith(WORD modifierVk, WORD vk)
+{
+    const bool modifierDown = KeyDown(modifierVk);
+    const bool pressed = PressKey(vk);
+    return KeyUp(modifierVk) && modifierDown && pressed;
+}
+
+bool TypeText(const std::wstring& text)
+{
+    bool allTaken = true;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t ch = text[i];
+        if (ch == L'\n' && i > 0 && text[i - 1] == L'\r') {
+            continue; // "\r\n" is one line break
+        }
+        bool taken = false;
+        if (ch == L'\r' || ch == L'\n') {
+            taken = PressKey(VK_RETURN);
+        } else if (ch == L'\t') {
+            taken = PressKey(VK_TAB);
+        } else {
+            taken = SendAndPump({CharacterInput(ch, false), CharacterInput(ch, true)});
+        }
+        allTaken = allTaken && taken;
+    }
+    return allTaken;
+}
+
+} // namespace pgtest
