@@ -228,6 +228,7 @@ TEST(CStringBuffer, FilledByWin32Api)
     written = GetEnvironmentVariableW(L"CSTRINGTEST_VAR", s.GetBuffer(64), 64);
     s.ReleaseBuffer(static_cast<int>(written));
     ExpectText(s, L"from CString");
+    SetEnvironmentVariableW(L"CSTRINGTEST_VAR", nullptr);
 }
 
 TEST(CStringAccess, ConvertsToConstWideCharPointer)
