@@ -2,8 +2,8 @@
 #include "PngWriter.h"
 #include "WindowCapture.h"
 
+#include <afxwin.h>
 #include <gtest/gtest.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -49,6 +49,7 @@ public:
 
     HWND hWnd() const { return m_hWnd; }
 
+    // The messages in [first, last] received since the last call; the others are dropped.
     std::vector<Received> Take(UINT first, UINT last)
     {
         std::vector<Received> taken;
@@ -475,7 +476,8 @@ TEST_F(CaptureAndInput, SavedScreenshotHoldsTheCapturedColours)
 
 POINT ClientPointOf(LPARAM lParam)
 {
-    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    // Signed: points left of or above a window that holds the capture are negative.
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
 void ExpectButtonMessages(const std::vector<Received>& received, std::vector<UINT> expected,
@@ -750,6 +752,45 @@ TEST_F(KeyboardInput, LineBreaksArePressedAsEnter)
         returns += key.message == WM_KEYDOWN && key.wParam == VK_RETURN;
     }
     EXPECT_EQ(returns, 2);
+}
+
+// A framework window in the chain above the focus window sees its keys before they are
+// dispatched, as in an MFC message loop.
+class KeyFilter : public CWnd
+{
+public:
+    int swallowed = 0;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F8) {
+            ++swallowed;
+            return TRUE;
+        }
+        return CWnd::PreTranslateMessage(pMsg);
+    }
+};
+
+TEST_F(KeyboardInput, FrameworkWindowsPreTranslateTheKeysOfTheirChildren)
+{
+    CreateEdit(ES_AUTOHSCROLL);
+    KeyFilter filter;
+    ASSERT_TRUE(filter.SubclassWindow(m_host->hWnd()));
+    ASSERT_TRUE(pgtest::Click(m_edit, {5, 5}));
+    g_editKeys.clear();
+
+    ASSERT_TRUE(pgtest::PressKey(VK_F8));
+    ASSERT_TRUE(pgtest::PressKey('Q'));
+    EXPECT_EQ(filter.swallowed, 1);
+    std::vector<WPARAM> keysDown;
+    for (const Received& key : g_editKeys) {
+        if (key.message == WM_KEYDOWN) {
+            keysDown.push_back(key.wParam);
+        }
+    }
+    EXPECT_EQ(keysDown, std::vector<WPARAM>{'Q'});
+    EXPECT_EQ(EditText(), L"q");
+    filter.UnsubclassWindow();
 }
 
 } // namespace

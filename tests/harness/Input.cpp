@@ -2,6 +2,7 @@
 
 #include <afxwin.h>
 
+#include <initializer_list>
 #include <vector>
 
 namespace pgtest {

@@ -27,7 +27,7 @@ bool Click(HWND hWnd, POINT point);
 // Two clicks, well within the double-click time and rectangle.
 bool DoubleClick(HWND hWnd, POINT point);
 bool RightClick(HWND hWnd, POINT point);
-// delta in WHEEL_DELTA units, positive away from the user.
+// delta as WM_MOUSEWHEEL carries it: WHEEL_DELTA (120) a notch, positive away from the user.
 bool Wheel(HWND hWnd, POINT point, int delta);
 
 // Keyboard input for the focus window of the foreground window. Each returns false when the
