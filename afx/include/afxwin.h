@@ -71,6 +71,14 @@ public:
 //---------------------------------------------------------------------------------------------
 // Windows
 
+// CWnd::m_nFlags
+#define WF_TOOLTIPS 0x0001 // the window shows tool tips (EnableToolTips)
+
+// TOOLINFO flags that OnToolHitTest may set for the framework; the framework clears them
+// before the tool reaches the tool-tip control.
+#define TTF_NOTBUTTON 0x80000000L // the tool is no button
+#define TTF_ALWAYSTIP 0x40000000L // show the tip even when the window's top-level is inactive
+
 class AFX_CORE_API CWnd : public CCmdTarget
 {
     DECLARE_DYNAMIC(CWnd)
@@ -80,6 +88,7 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd;
+    UINT m_nFlags; // WF_ state bits
 
     static const CWnd wndTop;
     static const CWnd wndBottom;
@@ -266,6 +275,15 @@ public:
     {
         return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
     }
+
+    // Tool tips: the framework shows one tool at a time for the window under the mouse, as
+    // OnToolHitTest describes it, in the thread's tool-tip control.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    void FilterToolTipMessage(MSG* pMsg);
+    static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
+    CWnd* GetParentOwner() const;
+    BOOL IsTopParentActive() const;
 
     // Window properties
     BOOL SetProp(LPCTSTR lpString, HANDLE hData) { return ::SetPropW(m_hWnd, lpString, hData); }

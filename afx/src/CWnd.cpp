@@ -1,5 +1,7 @@
 #include "AfxState.h"
 
+#include <afxstat_.h>
+
 using afx_internal::WindowMap;
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
@@ -22,9 +24,9 @@ END_MESSAGE_MAP()
 using afx_internal::Routing;
 using afx_internal::RoutingState;
 
-CWnd::CWnd() : m_hWnd(nullptr), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd() : m_hWnd(nullptr), m_nFlags(0), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
 
-CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_nFlags(0), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
 
 CWnd::~CWnd()
 {
@@ -443,8 +445,11 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
 //---------------------------------------------------------------------------------------------
 // Keyboard and mouse filtering before dispatch
 
-BOOL CWnd::PreTranslateMessage(MSG*)
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
+    // Mouse moves may show or change a tool tip, keys and clicks hide it.
+    if (AfxGetModuleThreadState()->m_bToolTipsEnabled)
+        FilterToolTipMessage(pMsg);
     return FALSE;
 }
 
