@@ -241,6 +241,13 @@ protected:                                                                      
     AFX_MSG_ENTRY(WM_TIMER, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT_PTR),                 \
                                             &ThisClass::OnTimer)(UINT_PTR(call.wParam)))
 
+#define ON_WM_INITMENUPOPUP()                                                                      \
+    AFX_MSG_ENTRY(WM_INITMENUPOPUP,                                                                \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(CMenu*, UINT, BOOL),                 \
+                                  &ThisClass::OnInitMenuPopup)(                                    \
+                      CMenu::FromHandle(reinterpret_cast<HMENU>(call.wParam)),                     \
+                      LOWORD(call.lParam), BOOL(HIWORD(call.lParam))))
+
 // The WM_CTLCOLOR* family arrives here as WM_CTLCOLOR with an AFX_CTLCOLOR block.
 #define ON_WM_CTLCOLOR()                                                                           \
     AFX_MSG_ENTRY(WM_CTLCOLOR, const auto* pCtl = reinterpret_cast<AFX_CTLCOLOR*>(call.lParam);    \

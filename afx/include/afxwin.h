@@ -9,6 +9,7 @@
 
 class CWnd;
 class CCmdUI;
+class CMenu;
 class CScrollBar;
 class CWinThread;
 class CWinApp;
@@ -53,10 +54,14 @@ public:
     virtual ~CCmdUI() = default;
 
     UINT m_nID;
-    UINT m_nIndex;
-    CWnd* m_pOther; // the control or window that shows the command, if any
+    UINT m_nIndex;        // position of the item in m_pMenu
+    CMenu* m_pMenu;       // the menu that shows the command, if any
+    CMenu* m_pSubMenu;    // the popup of the item, when the item opens one
+    CMenu* m_pParentMenu; // the menu bar holding m_pMenu, if any
+    CWnd* m_pOther;       // the control or window that shows the command, if any
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;
+    UINT m_nIndexMax; // number of items in m_pMenu
 
     virtual void Enable(BOOL bOn = TRUE);
     virtual void SetCheck(int nCheck = 1);
@@ -66,6 +71,59 @@ public:
 
     // Asks pTarget's handlers; without one, the element is disabled when bDisableIfNoHndler.
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
+private:
+    bool IsMenuItem() const;
+};
+
+//---------------------------------------------------------------------------------------------
+// Menus
+
+class AFX_CORE_API CMenu : public CObject
+{
+    DECLARE_DYNAMIC(CMenu)
+public:
+    CMenu() : m_hMenu(nullptr) {}
+    ~CMenu() override;
+
+    HMENU m_hMenu;
+
+    operator HMENU() const { return m_hMenu; }
+    HMENU GetSafeHmenu() const { return SafeHmenu(this); }
+    static HMENU SafeHmenu(const CMenu* pMenu)
+    {
+        return pMenu == nullptr ? nullptr : pMenu->m_hMenu;
+    }
+    static CMenu* PASCAL FromHandle(HMENU hMenu);
+    BOOL Attach(HMENU hMenu);
+    HMENU Detach();
+
+    BOOL CreateMenu() { return Attach(::CreateMenu()); }
+    BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+    BOOL LoadMenu(UINT nIDResource);
+    BOOL DestroyMenu();
+
+    BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = nullptr)
+    {
+        return ::AppendMenuW(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+    }
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable)
+    {
+        return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable);
+    }
+    DWORD CheckMenuItem(UINT nIDCheckItem, UINT nCheck)
+    {
+        return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck);
+    }
+    UINT GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
+    UINT GetMenuItemCount() const { return UINT(::GetMenuItemCount(m_hMenu)); }
+    UINT GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
+    CMenu* GetSubMenu(int nPos) const { return FromHandle(::GetSubMenu(m_hMenu, nPos)); }
+    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
+                    LPCTSTR lpszNewItem = nullptr)
+    {
+        return ::ModifyMenuW(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+    }
 };
 
 //---------------------------------------------------------------------------------------------
@@ -285,6 +343,9 @@ public:
     CWnd* GetParentOwner() const;
     BOOL IsTopParentActive() const;
 
+    CMenu* GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
+    BOOL SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu()); }
+
     // Window properties
     BOOL SetProp(LPCTSTR lpString, HANDLE hData) { return ::SetPropW(m_hWnd, lpString, hData); }
     HANDLE GetProp(LPCTSTR lpString) const { return ::GetPropW(m_hWnd, lpString); }
@@ -330,6 +391,7 @@ public:
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) { Default(); }
     afx_msg void OnEnable(BOOL bEnable) { Default(); }
     afx_msg void OnTimer(UINT_PTR nIDEvent) { Default(); }
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) { Default(); }
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
@@ -421,6 +483,46 @@ private:
     BOOL CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent, HINSTANCE hInst);
     LPCDLGTEMPLATE LoadTemplate(HINSTANCE* phInst) const;
     void RunModalLoop();
+};
+
+//---------------------------------------------------------------------------------------------
+// Frame windows
+
+struct CCreateContext;
+
+// A top-level window with a menu and accelerators. Its commands go to the frame, then to the
+// application; menu items are enabled by their update handlers as a popup opens (items whose
+// command nobody handles are disabled). Frames live on the heap and delete themselves when
+// their window is destroyed.
+class AFX_CORE_API CFrameWnd : public CWnd
+{
+    DECLARE_DYNAMIC(CFrameWnd)
+public:
+    CFrameWnd();
+    ~CFrameWnd() override;
+
+    static const CRect rectDefault;
+    BOOL m_bAutoMenuEnable;
+
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+                        DWORD dwStyle = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
+                        CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr,
+                        DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
+    BOOL LoadAccelTable(LPCTSTR lpszResourceName);
+    virtual HACCEL GetDefaultAccelerator() { return m_hAccelTable; }
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+
+protected:
+    void PostNcDestroy() override;
+
+    HACCEL m_hAccelTable;
+
+    DECLARE_MESSAGE_MAP()
 };
 
 //---------------------------------------------------------------------------------------------

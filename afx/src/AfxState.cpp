@@ -12,6 +12,8 @@ struct ThreadMaps
     CHandleMap<CGdiObject, HGDIOBJ> gdiObjects{
         [](CGdiObject* pObject, HGDIOBJ h) { pObject->m_hObject = h; },
         [](CGdiObject* pObject) { pObject->m_hObject = nullptr; }};
+    CHandleMap<CMenu, HMENU> menus{[](CMenu* pMenu, HMENU hMenu) { pMenu->m_hMenu = hMenu; },
+                                   [](CMenu* pMenu) { pMenu->m_hMenu = nullptr; }};
 };
 
 ThreadMaps& Maps()
@@ -35,6 +37,11 @@ CHandleMap<CGdiObject, HGDIOBJ>& GdiObjectMap()
     return Maps().gdiObjects;
 }
 
+CHandleMap<CMenu, HMENU>& MenuMap()
+{
+    return Maps().menus;
+}
+
 RoutingState& Routing()
 {
     static RoutingState state;
@@ -54,6 +61,7 @@ void DeleteTempMapsWhenIdle()
     Maps().windows.DeleteTemp();
     Maps().dcs.DeleteTemp();
     Maps().gdiObjects.DeleteTemp();
+    Maps().menus.DeleteTemp();
 }
 
 } // namespace afx_internal

@@ -12,6 +12,7 @@ namespace afx_internal {
 CHandleMap<CWnd, HWND>& WindowMap();
 CHandleMap<CDC, HDC>& DCMap();
 CHandleMap<CGdiObject, HGDIOBJ>& GdiObjectMap();
+CHandleMap<CMenu, HMENU>& MenuMap();
 
 struct RoutingState
 {
@@ -31,7 +32,7 @@ struct ModuleState
 };
 ModuleState& Module();
 
-// Deletes the temporary wrappers of windows, DCs and GDI objects unless a window procedure
+// Deletes the temporary wrappers of windows, DCs, GDI objects and menus unless a window procedure
 // is running, whose caller might still hold one.
 void DeleteTempMapsWhenIdle();
 

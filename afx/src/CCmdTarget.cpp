@@ -53,13 +53,23 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 }
 
 CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_pOther(nullptr), m_bEnableChanged(FALSE), m_bContinueRouting(FALSE)
+    : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pParentMenu(nullptr),
+      m_pOther(nullptr), m_bEnableChanged(FALSE), m_bContinueRouting(FALSE), m_nIndexMax(0)
 {
+}
+
+// An item of m_pMenu that opens a popup is never changed through the popup's first command.
+bool CCmdUI::IsMenuItem() const
+{
+    return m_pMenu != nullptr && m_pSubMenu == nullptr && m_nIndex < m_nIndexMax;
 }
 
 void CCmdUI::Enable(BOOL bOn)
 {
-    if (m_pOther != nullptr) {
+    if (IsMenuItem()) {
+        m_pMenu->EnableMenuItem(m_nIndex,
+                                MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+    } else if (m_pMenu == nullptr && m_pOther != nullptr) {
         // A control that loses its enabled state must not keep the focus.
         if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
             ::SendMessageW(::GetParent(m_pOther->m_hWnd), WM_NEXTDLGCTL, 0, FALSE);
@@ -70,14 +80,22 @@ void CCmdUI::Enable(BOOL bOn)
 
 void CCmdUI::SetCheck(int nCheck)
 {
-    if (m_pOther != nullptr && (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON) != 0)
+    if (IsMenuItem())
+        m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck != 0 ? MF_CHECKED : MF_UNCHECKED));
+    else if (m_pMenu == nullptr && m_pOther != nullptr &&
+             (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON) != 0)
         m_pOther->SendMessage(BM_SETCHECK, nCheck);
 }
 
 void CCmdUI::SetText(LPCTSTR lpszText)
 {
-    if (m_pOther != nullptr)
+    if (IsMenuItem()) {
+        UINT nState =
+            m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
+        m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
+    } else if (m_pMenu == nullptr && m_pOther != nullptr) {
         m_pOther->SetWindowText(lpszText);
+    }
 }
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
