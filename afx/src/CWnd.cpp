@@ -200,6 +200,12 @@ BOOL CWnd::DestroyWindow()
 
 void CWnd::OnNcDestroy()
 {
+    // The application ends with its main window.
+    CWinThread* pThread = AfxGetThread();
+    if (pThread != nullptr && pThread->m_pMainWnd == this) {
+        ::PostQuitMessage(0);
+        pThread->m_pMainWnd = nullptr;
+    }
     WNDPROC pfnWndProc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC));
     Default();
     // Give the window its own procedure back unless somebody subclassed it after us.
