@@ -1,0 +1,608 @@
+// What every property type shares: per-column host data, flags and check boxes, the common
+// parts of a row's painting, and the check box's mouse tracking.
+#include "ZNPropertyGridProperty.h"
+
+#include "HelpText.h"
+#include "PropertyGridDrawContext.h"
+#include "ZNPropertyGridCategory.h"
+#include "ZNPropertyGridPaint.h"
+
+#include <iterator>
+
+namespace {
+
+constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+// The check box's part in the visual styles; its states are the check-box states themselves.
+constexpr int kCheckBoxPart = 3;
+// Room between the check box and the text a type draws after it.
+constexpr int kCheckBoxGap = 4;
+
+template <typename T> bool IsSlot(const std::vector<T>& list, int nIndex)
+{
+    return nIndex >= 0 && size_t(nIndex) < list.size();
+}
+
+unsigned CheckStateOf(unsigned dwFlags)
+{
+    return (dwFlags & PGP_CHECKBOXMASK) >> PGP_CHECKBOXSHIFT;
+}
+
+bool IsCheckedState(unsigned nState)
+{
+    return nState >= 5 && nState <= 8;
+}
+
+// Without visual styles the mixed states look like the checked ones; states above 12 are not
+// check boxes at all and show nothing.
+void DrawClassicCheckBox(HDC hDC, unsigned nState, RECT rcBox)
+{
+    static const UINT kFrameFlags[] = {
+        0,
+        DFCS_BUTTONCHECK,
+        DFCS_HOT,
+        DFCS_PUSHED,
+        DFCS_INACTIVE,
+        DFCS_CHECKED,
+        DFCS_CHECKED | DFCS_HOT,
+        DFCS_CHECKED | DFCS_PUSHED,
+        DFCS_CHECKED | DFCS_INACTIVE,
+        DFCS_CHECKED,
+        DFCS_CHECKED | DFCS_HOT,
+        DFCS_CHECKED | DFCS_PUSHED,
+        DFCS_CHECKED | DFCS_INACTIVE,
+    };
+    if (nState == 0 || nState >= std::size(kFrameFlags))
+        return;
+    ::DrawFrameControl(hDC, &rcBox, DFC_BUTTON, kFrameFlags[nState] | DFCS_FLAT);
+}
+
+void DrawCheckBox(HWND hWnd, HDC hDC, unsigned nState, const RECT& rcBox)
+{
+    if (!DrawThemedPart(hWnd, hDC, L"BUTTON", kCheckBoxPart, int(nState), rcBox))
+        DrawClassicCheckBox(hDC, nState, rcBox);
+}
+
+// Transitions of the check-box states under the mouse; 0 where a state does not change.
+unsigned PressedState(unsigned nState)
+{
+    switch (nState) {
+    case 1:
+    case 2:
+        return 3;
+    case 5:
+    case 6:
+        return 7;
+    case 9:
+    case 10:
+        return 11;
+    default:
+        return 0;
+    }
+}
+
+// A release on the box toggles it and leaves it hot, the mouse being still over it.
+unsigned ReleasedInsideState(unsigned nState)
+{
+    switch (nState) {
+    case 1:
+    case 2:
+    case 3:
+    case 9:
+    case 10:
+    case 11:
+        return 6;
+    case 5:
+    case 6:
+    case 7:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+// A release away from the box after a press on it gives up: back to normal, unchanged.
+unsigned ReleasedOutsideState(unsigned nState)
+{
+    switch (nState) {
+    case 1:
+    case 2:
+    case 3:
+        return 1;
+    case 5:
+    case 6:
+    case 7:
+        return 5;
+    case 9:
+    case 10:
+    case 11:
+        return 9;
+    default:
+        return 0;
+    }
+}
+
+unsigned HotState(unsigned nState)
+{
+    switch (nState) {
+    case 1:
+        return 2;
+    case 5:
+        return 6;
+    case 9:
+        return 10;
+    default:
+        return 0;
+    }
+}
+
+unsigned ColdState(unsigned nState)
+{
+    switch (nState) {
+    case 2:
+        return 1;
+    case 6:
+        return 5;
+    case 10:
+        return 9;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+IZNPropertyGridProperty::IZNPropertyGridProperty(CZNPropertyGridCategory* pCategory,
+                                                 const wchar_t* pszName, const wchar_t* pszHelp,
+                                                 unsigned nID, eZNPropertyGridType eType)
+    : m_pCategory(pCategory), m_strName(pszName), m_strHelp(HelpTextToHtml(pszHelp)), m_nID(nID),
+      m_nActiveColumn(-1), m_bCheckBoxPressed(false), m_bCheckBoxHot(false), m_nCaptureItem(-1),
+      m_nCaptureColumn(-1), m_eType(eType), m_nItemHeight(-1)
+{
+}
+
+IZNPropertyGridProperty::~IZNPropertyGridProperty() = default;
+
+void IZNPropertyGridProperty::SetName(const wchar_t* pszName)
+{
+    m_strName = pszName;
+}
+
+const wchar_t* IZNPropertyGridProperty::GetName()
+{
+    return m_strName;
+}
+
+void IZNPropertyGridProperty::SetHelp(const wchar_t* pszHelp)
+{
+    m_strHelp = pszHelp;
+}
+
+const wchar_t* IZNPropertyGridProperty::GetHelp()
+{
+    return m_strHelp;
+}
+
+unsigned IZNPropertyGridProperty::GetID()
+{
+    return m_nID;
+}
+
+int IZNPropertyGridProperty::GetActiveColumn()
+{
+    return m_nActiveColumn;
+}
+
+bool IZNPropertyGridProperty::SetCheckBoxState(int nIndex, unsigned nState)
+{
+    if (!IsSlot(m_Flags, nIndex))
+        return false;
+    bool bWasChecked = IsCheckBoxChecked(nIndex);
+    m_Flags[nIndex] = (m_Flags[nIndex] & ~PGP_CHECKBOXMASK) | (nState & PGP_CHECKBOXMASK);
+    // Only a change between checked and not checked is news to the host; hot and pressed
+    // are the mouse's business.
+    CZNPropertyGrid* pGrid = GetGrid();
+    if (IsCheckBoxChecked(nIndex) != bWasChecked && pGrid != nullptr) {
+        WPARAM wParam = DWORD(MAKELONG(nIndex, GetID()));
+        pGrid->SendMessage(PGM_PROPERTYCHECK, wParam,
+                           reinterpret_cast<LPARAM>(GetUserData(nIndex)));
+    }
+    return true;
+}
+
+bool IZNPropertyGridProperty::GetCheckBoxState(int nIndex, unsigned& nState)
+{
+    if (!IsSlot(m_Flags, nIndex))
+        return false;
+    nState = m_Flags[nIndex] & PGP_CHECKBOXMASK;
+    return true;
+}
+
+bool IZNPropertyGridProperty::SetCheckBoxTooltip(int nIndex, const wchar_t* pszText)
+{
+    if (!IsSlot(m_CheckBoxTooltips, nIndex))
+        return false;
+    m_CheckBoxTooltips[nIndex] = pszText;
+    return true;
+}
+
+bool IZNPropertyGridProperty::IsCheckBoxChecked(int nIndex)
+{
+    return IsSlot(m_Flags, nIndex) && IsCheckedState(CheckStateOf(m_Flags[nIndex]));
+}
+
+bool IZNPropertyGridProperty::SetUserData(int nIndex, void* pData)
+{
+    if (!IsSlot(m_UserData, nIndex))
+        return false;
+    m_UserData[nIndex] = pData;
+    return true;
+}
+
+void* IZNPropertyGridProperty::GetUserData(int nIndex)
+{
+    return IsSlot(m_UserData, nIndex) ? m_UserData[nIndex] : nullptr;
+}
+
+void IZNPropertyGridProperty::SetFlag(int nIndex, unsigned nMask)
+{
+    if (IsSlot(m_Flags, nIndex))
+        m_Flags[nIndex] |= nMask;
+}
+
+void IZNPropertyGridProperty::ClearFlag(int nIndex, unsigned nMask)
+{
+    if (IsSlot(m_Flags, nIndex))
+        m_Flags[nIndex] &= ~nMask;
+}
+
+unsigned IZNPropertyGridProperty::TestFlag(int nIndex, unsigned nMask)
+{
+    return IsSlot(m_Flags, nIndex) ? m_Flags[nIndex] & nMask : 0;
+}
+
+int IZNPropertyGridProperty::AddColumn()
+{
+    m_UserData.push_back(nullptr);
+    m_Flags.push_back(PGP_ENABLED);
+    m_CheckBoxTooltips.emplace_back();
+    return int(m_Flags.size()) - 1;
+}
+
+bool IZNPropertyGridProperty::RemoveColumn(int nIndex)
+{
+    if (!IsSlot(m_Flags, nIndex))
+        return false;
+    m_UserData.erase(m_UserData.begin() + nIndex);
+    m_Flags.erase(m_Flags.begin() + nIndex);
+    m_CheckBoxTooltips.erase(m_CheckBoxTooltips.begin() + nIndex);
+    return true;
+}
+
+void IZNPropertyGridProperty::DrawItem(PropertyGridDrawContext* pContext)
+{
+    DrawGridLines(pContext);
+    DrawName(pContext);
+}
+
+void IZNPropertyGridProperty::DrawValue(PropertyGridDrawContext* pContext, int nColumn, RECT* pCell)
+{
+    CDC* pDC = CDC::FromHandle(pContext->hDC);
+    int nIndex = nColumn - 1;
+    bool bEnabled = TestFlag(nIndex, PGP_ENABLED) != 0;
+    pDC->SetTextColor(::GetSysColor(bEnabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+
+    COLORREF crBackground = ::GetSysColor(COLOR_WINDOW);
+    bool bSelected = (pContext->pDIS->itemState & ODS_SELECTED) != 0;
+    if (!HasValue(nColumn)) {
+        crBackground = DarkenColor(20, ::GetSysColor(COLOR_WINDOW));
+    } else if ((pContext->dwStyle & PGS_HIGHLIGHTCELL) != 0 && bSelected &&
+               nColumn == pContext->nSelectedColumn) {
+        crBackground = ::GetSysColor(COLOR_HIGHLIGHT);
+        if (bEnabled)
+            pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+    }
+    CBrush brush(crBackground);
+    pDC->FillRect(pCell, &brush);
+
+    unsigned nState = CheckStateOf(TestFlag(nIndex, PGP_CHECKBOXMASK));
+    if (nState != 0) {
+        CRect rcBox = CheckBoxRect(*pCell);
+        DrawCheckBox(pContext->pDIS->hwndItem, pContext->hDC, nState, rcBox);
+        pCell->left += rcBox.Width() + kCheckBoxGap;
+    }
+}
+
+void IZNPropertyGridProperty::MeasureItem(MEASUREITEMSTRUCT* pMIS)
+{
+    if (m_nItemHeight == -1)
+        m_nItemHeight = int(pMIS->itemHeight);
+}
+
+void IZNPropertyGridProperty::DrawGridLines(PropertyGridDrawContext* pContext)
+{
+    CDC* pDC = CDC::FromHandle(pContext->hDC);
+    const RECT& rcItem = pContext->pDIS->rcItem;
+    CPen pen(PS_SOLID, 1, LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT)));
+    CPen* pOldPen = pDC->SelectObject(&pen);
+
+    int x = rcItem.left + pContext->nGutterWidth;
+    pDC->MoveTo(x, rcItem.bottom - 1);
+    pDC->LineTo(rcItem.right, rcItem.bottom - 1);
+    for (const PropertyGridColumn& column : *pContext->pColumns) {
+        x += column.m_nWidth;
+        pDC->MoveTo(x - 1, rcItem.top);
+        pDC->LineTo(x - 1, rcItem.bottom - 1);
+    }
+    pDC->SelectObject(pOldPen);
+}
+
+void IZNPropertyGridProperty::DrawName(PropertyGridDrawContext* pContext)
+{
+    CRect rcCell;
+    if (!pContext->GetCellRect(0, &rcCell))
+        return;
+    rcCell.right -= 1;
+    rcCell.bottom -= 1;
+
+    CDC* pDC = CDC::FromHandle(pContext->hDC);
+    bool bSelected = (pContext->pDIS->itemState & ODS_SELECTED) != 0;
+    CBrush brush(::GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    pDC->FillRect(&rcCell, &brush);
+    pDC->SetTextColor(::GetSysColor(bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    pDC->SetBkMode(TRANSPARENT);
+
+    CRect rcText;
+    pContext->GetVisibleCellRect(0, &rcText);
+    rcText.left += pContext->nTextInset;
+    // A taller row keeps its name in its first line.
+    if (m_nItemHeight >= 0)
+        rcText.bottom = rcText.top + m_nItemHeight;
+
+    CFont* pOldFont = nullptr;
+    if (pContext->pNameFont != nullptr)
+        pOldFont = pDC->SelectObject(pContext->pNameFont);
+    pDC->DrawText(m_strName, &rcText, kTextFormat);
+    if (pOldFont != nullptr)
+        pDC->SelectObject(pOldFont);
+    pDC->SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+}
+
+bool IZNPropertyGridProperty::GetToolTip(int nColumn, RECT* pCell, POINT* pPoint, UINT* pToolId,
+                                         CString* pText)
+{
+    if (pText == nullptr)
+        return false;
+    if (nColumn == 0) {
+        *pText = m_strName;
+        return true;
+    }
+    int nIndex = nColumn - 1;
+    if (pCell == nullptr || pPoint == nullptr || pToolId == nullptr ||
+        TestFlag(nIndex, PGP_CHECKBOXMASK) == 0 || !CheckBoxRect(*pCell).PtInRect(*pPoint))
+        return false;
+    *pText = m_CheckBoxTooltips[nIndex];
+    // Cells are tools with even ids; the box is a tool of its own beside its cell.
+    ++*pToolId;
+    return true;
+}
+
+eReturnEvent IZNPropertyGridProperty::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    return TrackCheckBox(point, &IZNPropertyGridProperty::PressCheckBox);
+}
+
+eReturnEvent IZNPropertyGridProperty::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    return TrackCheckBox(point, &IZNPropertyGridProperty::ReleaseCheckBox);
+}
+
+eReturnEvent IZNPropertyGridProperty::OnMouseMove(UINT nFlags, CPoint point)
+{
+    return TrackCheckBox(point, &IZNPropertyGridProperty::HoverCheckBox);
+}
+
+eReturnEvent IZNPropertyGridProperty::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    return RE_TOGGLE;
+}
+
+eReturnEvent IZNPropertyGridProperty::OnMouseWheel(UINT nFlags, short zDelta, CPoint point)
+{
+    return RE_DEACTIVATE;
+}
+
+void IZNPropertyGridProperty::OnCut() {}
+
+void IZNPropertyGridProperty::OnUpdateCut(CCmdUI* pCmdUI)
+{
+    if (pCmdUI != nullptr)
+        pCmdUI->Enable(FALSE);
+}
+
+void IZNPropertyGridProperty::OnCopy() {}
+
+void IZNPropertyGridProperty::OnUpdateCopy(CCmdUI* pCmdUI)
+{
+    if (pCmdUI != nullptr)
+        pCmdUI->Enable(FALSE);
+}
+
+void IZNPropertyGridProperty::OnPaste() {}
+
+void IZNPropertyGridProperty::OnUpdatePaste(CCmdUI* pCmdUI)
+{
+    if (pCmdUI != nullptr)
+        pCmdUI->Enable(FALSE);
+}
+
+bool IZNPropertyGridProperty::SetActiveColumn(int nColumn, RECT* pCell)
+{
+    m_nActiveColumn = nColumn;
+    return true;
+}
+
+CZNPropertyGrid* IZNPropertyGridProperty::GetGrid() const
+{
+    return m_pCategory != nullptr ? m_pCategory->m_pGrid : nullptr;
+}
+
+CRect IZNPropertyGridProperty::CheckBoxRect(const RECT& rcCell)
+{
+    int nSide = rcCell.bottom - rcCell.top - 4;
+    return CRect(rcCell.left + 2, rcCell.top + 2, rcCell.left + 2 + nSide, rcCell.top + 2 + nSide);
+}
+
+eReturnEvent IZNPropertyGridProperty::TrackCheckBox(CPoint point, CheckBoxHandler pHandler)
+{
+    CZNPropertyGrid* pGrid = GetGrid();
+    if (pGrid == nullptr)
+        return RE_NONE;
+    // While a box is tracked the mouse may be anywhere; it is still that box that answers.
+    int nRow = m_nCaptureItem;
+    int nColumn = m_nCaptureColumn;
+    if (!m_bCheckBoxPressed && !m_bCheckBoxHot) {
+        BOOL bOutside = FALSE;
+        nRow = int(pGrid->ItemFromPoint(point, bOutside));
+        nColumn = pGrid->ColumnFromPoint(point);
+    }
+    CRect rcCell;
+    if (nColumn < 1 || !pGrid->ColumnRect(nRow, nColumn, &rcCell))
+        return RE_NONE;
+    rcCell.right -= 1;
+    rcCell.bottom -= 1;
+    return (this->*pHandler)(nRow, nColumn - 1, CheckBoxRect(rcCell), point) ? RE_HANDLED : RE_NONE;
+}
+
+bool IZNPropertyGridProperty::PressCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point)
+{
+    unsigned nState = CheckStateOf(TestFlag(nIndex, PGP_CHECKBOXMASK));
+    if (nState == 0 || !rcBox.PtInRect(point))
+        return false;
+    CZNPropertyGrid* pGrid = GetGrid();
+    pGrid->DeactivateProperty();
+    unsigned nPressed = PressedState(nState);
+    if (nPressed == 0)
+        return true;
+    UpdateCheckBox(nIndex, nPressed, rcBox);
+    m_bCheckBoxPressed = true;
+    m_nCaptureItem = nRow;
+    m_nCaptureColumn = nIndex + 1;
+    pGrid->SetCaptureProperty(this);
+    return true;
+}
+
+bool IZNPropertyGridProperty::ReleaseCheckBox(int nRow, int nIndex, const CRect& rcBox,
+                                              CPoint point)
+{
+    unsigned nState = CheckStateOf(TestFlag(nIndex, PGP_CHECKBOXMASK));
+    if (nState == 0)
+        return false;
+    unsigned nReleased = 0;
+    if (rcBox.PtInRect(point))
+        nReleased = ReleasedInsideState(nState);
+    else if (m_bCheckBoxPressed)
+        nReleased = ReleasedOutsideState(nState);
+    else
+        return false;
+    UpdateCheckBox(nIndex, nReleased != 0 ? nReleased : nState, rcBox);
+    m_bCheckBoxPressed = false;
+    // A box still under the mouse keeps the capture, to turn cold when the mouse leaves it.
+    if (!m_bCheckBoxHot)
+        GetGrid()->ReleaseCaptureProperty();
+    return true;
+}
+
+bool IZNPropertyGridProperty::HoverCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point)
+{
+    unsigned nState = CheckStateOf(TestFlag(nIndex, PGP_CHECKBOXMASK));
+    if (nState == 0)
+        return false;
+    CZNPropertyGrid* pGrid = GetGrid();
+    if (rcBox.PtInRect(point)) {
+        unsigned nHot = HotState(nState);
+        if (nHot == 0)
+            return true;
+        UpdateCheckBox(nIndex, nHot, rcBox);
+        m_nCaptureItem = nRow;
+        m_nCaptureColumn = nIndex + 1;
+        m_bCheckBoxHot = true;
+        pGrid->SetCaptureProperty(this);
+        return true;
+    }
+    unsigned nCold = ColdState(nState);
+    if (nCold == 0 && !m_bCheckBoxHot)
+        return true;
+    UpdateCheckBox(nIndex, nCold != 0 ? nCold : nState, rcBox);
+    m_bCheckBoxHot = false;
+    // A pressed box keeps the capture until the button is released.
+    if (!m_bCheckBoxPressed)
+        pGrid->ReleaseCaptureProperty();
+    return true;
+}
+
+void IZNPropertyGridProperty::UpdateCheckBox(int nIndex, unsigned nState, const CRect& rcBox)
+{
+    SetCheckBoxState(nIndex, nState << PGP_CHECKBOXSHIFT);
+    GetGrid()->InvalidateRect(&rcBox, FALSE);
+}
+
+bool CZNPropertyGridValueProperty::SetValue(int nIndex, void* pValue)
+{
+    if (!IsSlot(m_Values, nIndex))
+        return false;
+    m_Values[nIndex] = pValue;
+    return true;
+}
+
+bool CZNPropertyGridValueProperty::GetValue(int nIndex, void** ppValue)
+{
+    if (ppValue == nullptr || !IsSlot(m_Values, nIndex))
+        return false;
+    *ppValue = m_Values[nIndex];
+    return true;
+}
+
+bool CZNPropertyGridValueProperty::HasValue(int nColumn)
+{
+    return nColumn >= 1 && IsSlot(m_Values, nColumn - 1) && m_Values[nColumn - 1] != nullptr;
+}
+
+int CZNPropertyGridValueProperty::AddColumn()
+{
+    IZNPropertyGridProperty::AddColumn();
+    m_Values.push_back(nullptr);
+    return int(m_Values.size()) - 1;
+}
+
+bool CZNPropertyGridValueProperty::RemoveColumn(int nIndex)
+{
+    IZNPropertyGridProperty::RemoveColumn(nIndex);
+    if (!IsSlot(m_Values, nIndex))
+        return false;
+    m_Values.erase(m_Values.begin() + nIndex);
+    return true;
+}
+
+void CZNPropertyGridValueProperty::DrawItem(PropertyGridDrawContext* pContext)
+{
+    IZNPropertyGridProperty::DrawItem(pContext);
+    CDC* pDC = CDC::FromHandle(pContext->hDC);
+    CFont* pOldFont = nullptr;
+    if (pContext->pNameFont != nullptr)
+        pOldFont = pDC->SelectObject(pContext->pNameFont);
+    int nColumns = int(pContext->pColumns->size());
+    for (int nColumn = 1; nColumn < nColumns; ++nColumn) {
+        CRect rcCell;
+        pContext->GetCellRect(nColumn, &rcCell);
+        rcCell.right -= 1;
+        rcCell.bottom -= 1;
+        // A type's own painting reads its slot unchecked; a column the property has no slot
+        // for is painted as a cell without a value.
+        if (IsSlot(m_Values, nColumn - 1))
+            DrawValue(pContext, nColumn, &rcCell);
+        else
+            IZNPropertyGridProperty::DrawValue(pContext, nColumn, &rcCell);
+    }
+    if (pOldFont != nullptr)
+        pDC->SelectObject(pOldFont);
+}

@@ -1,0 +1,120 @@
+// The abstract base of every property type: name, help, identifier, and per value column the
+// host's user data, a flag word (enabled bit, tri-state check box) and a check-box tool tip.
+#pragma once
+
+#include <ZNPropertyGrid.h>
+
+struct PropertyGridDrawContext;
+
+// Flag word of a value cell.
+#define PGP_ENABLED 0x00000001u
+#define PGP_CHECKBOXMASK 0xF0000000u
+#define PGP_CHECKBOXSHIFT 28
+
+class IZNPropertyGridProperty
+{
+public:
+    // The virtual operations keep this order: hosts and types rely on the slots.
+    virtual ~IZNPropertyGridProperty();
+    virtual void SetName(const wchar_t* pszName);
+    virtual const wchar_t* GetName();
+    virtual void SetHelp(const wchar_t* pszHelp);
+    virtual const wchar_t* GetHelp();
+    virtual unsigned GetID();
+    virtual int GetActiveColumn();
+    virtual bool SetValue(int nIndex, void* pValue) = 0;
+    virtual bool GetValue(int nIndex, void** ppValue) = 0;
+    virtual bool GetValueAsString(int nIndex, CString& strText) = 0;
+    virtual bool SetCheckBoxState(int nIndex, unsigned nState);
+    virtual bool GetCheckBoxState(int nIndex, unsigned& nState);
+    virtual bool SetCheckBoxTooltip(int nIndex, const wchar_t* pszText);
+    virtual bool IsCheckBoxChecked(int nIndex);
+    virtual bool SetUserData(int nIndex, void* pData);
+    virtual void* GetUserData(int nIndex);
+    virtual void SetFlag(int nIndex, unsigned nMask);
+    virtual void ClearFlag(int nIndex, unsigned nMask);
+    virtual unsigned TestFlag(int nIndex, unsigned nMask);
+    virtual int AddColumn();
+    virtual bool RemoveColumn(int nIndex);
+    virtual void DrawItem(PropertyGridDrawContext* pContext);
+    virtual void DrawValue(PropertyGridDrawContext* pContext, int nColumn, RECT* pCell);
+    virtual void MeasureItem(MEASUREITEMSTRUCT* pMIS);
+    virtual void DrawGridLines(PropertyGridDrawContext* pContext);
+    virtual void DrawName(PropertyGridDrawContext* pContext);
+    virtual bool GetToolTip(int nColumn, RECT* pCell, POINT* pPoint, UINT* pToolId, CString* pText);
+    virtual bool HasValue(int nColumn) = 0;
+    virtual eReturnEvent OnLButtonDown(UINT nFlags, CPoint point);
+    virtual eReturnEvent OnLButtonUp(UINT nFlags, CPoint point);
+    virtual eReturnEvent OnMouseMove(UINT nFlags, CPoint point);
+    virtual eReturnEvent OnLButtonDblClk(UINT nFlags, CPoint point);
+    virtual bool Activate(int nColumn, RECT* pCell) = 0;
+    virtual void Deactivate() = 0;
+    virtual eReturnEvent OnMouseWheel(UINT nFlags, short zDelta, CPoint point);
+    virtual void OnCut();
+    virtual void OnUpdateCut(CCmdUI* pCmdUI);
+    virtual void OnCopy();
+    virtual void OnUpdateCopy(CCmdUI* pCmdUI);
+    virtual void OnPaste();
+    virtual void OnUpdatePaste(CCmdUI* pCmdUI);
+
+    bool SetActiveColumn(int nColumn, RECT* pCell);
+    eZNPropertyGridType GetType() const { return m_eType; }
+    CZNPropertyGridCategory* GetCategory() const { return m_pCategory; }
+    // The grid of the category, or null.
+    CZNPropertyGrid* GetGrid() const;
+
+    // The check box's square in a cell: side = cell height - 4, two pixels in from the corner.
+    static CRect CheckBoxRect(const RECT& rcCell);
+
+protected:
+    IZNPropertyGridProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
+                            const wchar_t* pszHelp, unsigned nID, eZNPropertyGridType eType);
+
+    CZNPropertyGridCategory* m_pCategory;
+    CString m_strName;
+    CString m_strHelp;
+    unsigned m_nID;
+    int m_nActiveColumn;
+    std::vector<void*> m_UserData;
+    std::vector<unsigned> m_Flags;
+    std::vector<CString> m_CheckBoxTooltips;
+    bool m_bCheckBoxPressed;
+    bool m_bCheckBoxHot;
+    int m_nCaptureItem;
+    int m_nCaptureColumn;
+    eZNPropertyGridType m_eType;
+    int m_nItemHeight;
+
+private:
+    IZNPropertyGridProperty(const IZNPropertyGridProperty&) = delete;
+    IZNPropertyGridProperty& operator=(const IZNPropertyGridProperty&) = delete;
+
+    // Check-box mouse tracking: finds the box under the point (or the tracked one) and hands it
+    // to one of the three handlers, which answer whether they dealt with the event.
+    using CheckBoxHandler = bool (IZNPropertyGridProperty::*)(int nRow, int nIndex,
+                                                              const CRect& rcBox, CPoint point);
+    eReturnEvent TrackCheckBox(CPoint point, CheckBoxHandler pHandler);
+    bool PressCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point);
+    bool ReleaseCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point);
+    bool HoverCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point);
+    void UpdateCheckBox(int nIndex, unsigned nState, const CRect& rcBox);
+};
+
+// What every type that keeps one host value pointer per value column shares.
+class CZNPropertyGridValueProperty : public IZNPropertyGridProperty
+{
+public:
+    bool SetValue(int nIndex, void* pValue) override;
+    bool GetValue(int nIndex, void** ppValue) override;
+    bool HasValue(int nColumn) override;
+    int AddColumn() override;
+    bool RemoveColumn(int nIndex) override;
+    // Paints the value cells of every grid column; a column the property has no slot for
+    // shows as a cell without a value.
+    void DrawItem(PropertyGridDrawContext* pContext) override;
+
+protected:
+    using IZNPropertyGridProperty::IZNPropertyGridProperty;
+
+    std::vector<void*> m_Values; // host storage per value column, not owned
+};
