@@ -1,0 +1,73 @@
+// One in-place editor per property type and grid window, shared by all properties of that type
+// on that grid. Only one cell of a grid is edited at a time, so one editor window per type is
+// enough however many properties and columns there are.
+#pragma once
+
+#include <afxwin.h>
+
+#include <new>
+
+// The holder hangs on the grid window as a window property named after the type. Every
+// property of the type attaches to it when it is made and releases it when it is destroyed;
+// the first attach creates the editor window, the last release destroys it and the holder.
+// TEditor is a CZNPropertyGridPropertyValueDlg with its template in TEditor::IDD.
+template <class TEditor> class CZNPropertyGridEditorHolder
+{
+public:
+    CZNPropertyGridEditorHolder(const CZNPropertyGridEditorHolder&) = delete;
+    CZNPropertyGridEditorHolder& operator=(const CZNPropertyGridEditorHolder&) = delete;
+
+    // The holder on the grid window under pszName (a literal), made with an editor object but
+    // no editor window when there is none yet. Null when the grid has no window, since the
+    // editor needs one for its parent, or when memory runs out.
+    static CZNPropertyGridEditorHolder* GetOrCreate(CWnd* pGrid, const wchar_t* pszName)
+    {
+        HWND hWndGrid = pGrid->GetSafeHwnd();
+        if (!::IsWindow(hWndGrid))
+            return nullptr;
+        auto* pHolder = static_cast<CZNPropertyGridEditorHolder*>(::GetPropW(hWndGrid, pszName));
+        if (pHolder != nullptr)
+            return pHolder;
+        pHolder = new (std::nothrow) CZNPropertyGridEditorHolder(hWndGrid, pszName);
+        if (pHolder != nullptr && !::SetPropW(hWndGrid, pszName, pHolder)) {
+            delete pHolder;
+            return nullptr;
+        }
+        return pHolder;
+    }
+
+    // Counts one more property; the editor window is created, hidden, with the first.
+    void Attach(CWnd* pGrid)
+    {
+        ++m_nRefCount;
+        if (m_Editor.m_hWnd == nullptr)
+            m_Editor.Create(TEditor::IDD, pGrid);
+    }
+
+    // Counts one property less. The last takes the holder off the grid window and destroys the
+    // editor window, the editor and the holder itself.
+    void Release()
+    {
+        if (--m_nRefCount > 0)
+            return;
+        // The grid window may be gone already, and its properties with it.
+        if (::GetPropW(m_hWndGrid, m_pszName) == this)
+            ::RemovePropW(m_hWndGrid, m_pszName);
+        m_Editor.DestroyWindow();
+        delete this;
+    }
+
+    TEditor* GetEditor() { return &m_Editor; }
+
+private:
+    CZNPropertyGridEditorHolder(HWND hWndGrid, const wchar_t* pszName)
+        : m_nRefCount(0), m_hWndGrid(hWndGrid), m_pszName(pszName)
+    {
+    }
+    ~CZNPropertyGridEditorHolder() = default;
+
+    int m_nRefCount;
+    TEditor m_Editor;
+    HWND m_hWndGrid;
+    const wchar_t* m_pszName;
+};

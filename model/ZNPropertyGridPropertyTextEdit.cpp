@@ -1,0 +1,3 @@
+#include "ZNPropertyGridPropertyTextEdit.h"
+
+IMPLEMENT_DYNAMIC(CZNPropertyGridPropertyTextEdit, CEdit)
