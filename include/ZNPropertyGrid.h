@@ -1,13 +1,95 @@
 // Tarvex.PropertyGrid: the property-grid control for MFC applications.
 //
 // A host calls InitPropertyGridCtrl() once, then subclasses an owner-drawn, variable-height
-// list box without strings (LBS_OWNERDRAWVARIABLE | LBS_NOTIFY) onto a CZNPropertyGrid.
+// list box without strings (LBS_OWNERDRAWVARIABLE | LBS_NOTIFY) onto a CZNPropertyGrid, calls
+// Initialize, adds its value columns, the root category, categories and properties, and points
+// every value cell at its own storage with SetPropertyValue.
 #pragma once
 
 #include <afxwin.h>
 
+#include <vector>
+
 // Puts the module into the host's resource chain; call once before creating grids.
 extern "C" AFX_EXT_API void InitPropertyGridCtrl();
+
+class CZNPropertyGridCategory;
+class IZNPropertyGridProperty;
+class CZNPropertyGridHtmlCtrl;
+struct CZNPropertyGridItem;
+
+enum eZNPropertyGridType
+{
+    PGT_TEXT = 0,
+    PGT_INTEGER = 1,
+    PGT_FLOAT = 2,
+    PGT_FILE = 3,
+    PGT_ENUM = 4,
+    PGT_VECTOR3 = 5,
+    PGT_VECTOR4 = 6,
+    PGT_COLORVECTOR4 = 7,
+    PGT_MEMO = 8,
+};
+
+// What a category or property asks of the grid after a mouse event.
+enum eReturnEvent
+{
+    RE_NONE = 0,
+    RE_TOGGLE = 1,     // toggle the row's category
+    RE_HANDLED = 2,    // the property consumed the event
+    RE_DEACTIVATE = 3, // from the wheel: close the editor, then scroll
+};
+
+// Messages of the grid. The host receives PGM_PROPERTYCHANGE and PGM_PROPERTYCHECK in its
+// message window with wParam = MAKELONG(value index, property ID) and lParam = the cell's user
+// data; PGM_PROPERTYEXECUTE goes to the grid's parent.
+#define PGM_REQUESTREPAINT 0x464
+#define PGM_NAVIGATETOBLANK 0x465
+#define PGM_PROPERTYDEACTIVATE 0x4C8
+#define PGM_PROPERTYCHANGE 0x590
+#define PGM_PROPERTYCHECK 0x591
+#define PGM_PROPERTYEXECUTE 0x592
+
+// State flags (SetFlag, ClearFlag, ToggleFlag, TestFlag).
+#define PGF_INITIALIZED 0x1
+#define PGF_COLUMNDRAG 0x2
+
+// Extended styles (Initialize, SetExtendedPropertyGridStyle).
+#define PGS_PROPORTIONALCOLUMNS 0x1 // value columns keep their share of the width
+#define PGS_FITCOLUMNS 0x2          // columns always fit the client width
+#define PGS_HIGHLIGHTCELL 0x8       // the current cell of the selected row is highlighted
+
+// One column: 0 is the name column, 1..N the value columns.
+struct PropertyGridColumn
+{
+    CString m_strTitle;
+    int m_nWidth;
+    int m_nPreferredWidth;
+    double m_dRatio;
+};
+
+// An off-screen 32-bit drawing surface with its memory DC.
+class AFX_EXT_CLASS CDibSurface
+{
+public:
+    CDibSurface();
+    ~CDibSurface();
+    CDibSurface(const CDibSurface&) = delete;
+    CDibSurface& operator=(const CDibSurface&) = delete;
+
+    // Replaces the surface; false (and an empty surface) for depths other than 16, 24 and 32
+    // or when the section or its DC cannot be made.
+    bool CreateSurface(int width, int height, int bitsPerPixel);
+    void ReleaseSurface();
+
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+    void* bits;
+    BITMAP info;
+    BITMAPINFO header;
+    HDC dc;
+    int stride;
+};
 
 class AFX_EXT_CLASS CZNPropertyGrid : public CListBox
 {
@@ -15,4 +97,180 @@ class AFX_EXT_CLASS CZNPropertyGrid : public CListBox
 public:
     CZNPropertyGrid();
     ~CZNPropertyGrid() override;
+
+    // Lifecycle
+    bool Initialize(DWORD dwExtStyle);
+    bool Uninitialize();
+
+    // State and style
+    void SetFlag(DWORD dwMask) { m_dwFlags |= dwMask; }
+    void ClearFlag(DWORD dwMask) { m_dwFlags &= ~dwMask; }
+    void ToggleFlag(DWORD dwMask) { m_dwFlags ^= dwMask; }
+    DWORD TestFlag(DWORD dwMask) const { return m_dwFlags & dwMask; }
+    DWORD GetExtendedPropertyGridStyle() const { return m_dwExtStyle; }
+    void SetExtendedPropertyGridStyle(DWORD dwExtStyle);
+    void SetMinimumWidth(int nWidth) { m_nMinimumWidth = nWidth < 0 ? 0 : nWidth; }
+    int GetMinimumWidth() const { return m_nMinimumWidth; }
+    void SetBasePath(const wchar_t* pszBasePath) { m_strBasePath = pszBasePath; }
+    const wchar_t* GetBasePath() const { return m_strBasePath; }
+    void SetMessageWindow(CWnd* pWnd) { m_pMessageWindow = pWnd; }
+    CWnd* GetMessageWindow() const { return m_pMessageWindow; }
+
+    // Tree building
+    CZNPropertyGridCategory* AddCategory(CZNPropertyGridCategory* pParent, const wchar_t* pszName,
+                                         const wchar_t* pszHelp);
+    bool RemoveCategory(CZNPropertyGridCategory* pParent, CZNPropertyGridCategory* pCategory);
+    IZNPropertyGridProperty* AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
+                                         const wchar_t* pszHelp, unsigned nID,
+                                         eZNPropertyGridType eType, const wchar_t* pszOptions);
+    bool RemoveProperty(CZNPropertyGridCategory* pCategory, IZNPropertyGridProperty* pProperty);
+
+    // Value cells; col is the value index (0 = the first value column)
+    bool SetPropertyValue(CZNPropertyGridCategory* pCategory, IZNPropertyGridProperty* pProperty,
+                          int col, void* pValue);
+    bool GetPropertyValue(CZNPropertyGridCategory* pCategory, IZNPropertyGridProperty* pProperty,
+                          int col, void** ppValue);
+    bool GetPropertyValueAsString(CZNPropertyGridCategory* pCategory,
+                                  IZNPropertyGridProperty* pProperty, int col, CString& strText);
+    bool SetPropertyUserData(CZNPropertyGridCategory* pCategory, IZNPropertyGridProperty* pProperty,
+                             int col, void* pData);
+    void* GetPropertyUserData(CZNPropertyGridCategory* pCategory,
+                              IZNPropertyGridProperty* pProperty, int col);
+    bool GetPropertyType(CZNPropertyGridCategory* pCategory, IZNPropertyGridProperty* pProperty,
+                         eZNPropertyGridType& eType);
+    bool SetPropertyCheckBoxState(CZNPropertyGridCategory* pCategory,
+                                  IZNPropertyGridProperty* pProperty, int col, unsigned nState);
+    bool GetPropertyCheckBoxState(CZNPropertyGridCategory* pCategory,
+                                  IZNPropertyGridProperty* pProperty, int col, unsigned& nState);
+    bool SetPropertyCheckBoxTooltip(CZNPropertyGridCategory* pCategory,
+                                    IZNPropertyGridProperty* pProperty, int col,
+                                    const wchar_t* pszText);
+    bool IsPropertyCheckBoxChecked(CZNPropertyGridCategory* pCategory,
+                                   IZNPropertyGridProperty* pProperty, int col);
+    void EnableProperty(CZNPropertyGridCategory* pCategory, IZNPropertyGridProperty* pProperty,
+                        int col, bool bEnable);
+
+    // Lookups (the category's own properties only)
+    IZNPropertyGridProperty* GetPropertyFromID(CZNPropertyGridCategory* pCategory, unsigned nID);
+    IZNPropertyGridProperty* GetPropertyFromIndex(CZNPropertyGridCategory* pCategory,
+                                                  unsigned nIndex);
+    unsigned GetPropertyCount(CZNPropertyGridCategory* pCategory);
+    // The category's text in a value column (the column's title until set).
+    bool SetCategoryValue(CZNPropertyGridCategory* pCategory, int col, const wchar_t* pszText);
+    bool GetCategoryValue(CZNPropertyGridCategory* pCategory, int col, CString& strText);
+
+    // Rows
+    int ComputeListIndex(CZNPropertyGridCategory* pCategory, void* pTarget, int& nCounter);
+    int ComputeListIndex(CZNPropertyGridCategory* pCategory);
+    int ComputeListIndex(IZNPropertyGridProperty* pProperty);
+    bool ToggleExpand(CZNPropertyGridCategory* pCategory);
+
+    // Columns. Both take and give grid column indexes (1 = the first value column).
+    int AddColumn(int nWidth, const wchar_t* pszTitle);
+    bool RemoveColumn(int nIndex);
+    void SetHorizontalExtent();
+
+    // Editing
+    void DeactivateProperty();
+
+    // Used by categories and properties
+    bool ColumnRect(int nRow, int nColumn, RECT* pRect);
+    int ColumnFromPoint(CPoint point);
+    bool SetCaptureProperty(IZNPropertyGridProperty* pProperty);
+    bool ReleaseCaptureProperty();
+
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
+    void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) override;
+
+    afx_msg LRESULT OnPropertyChange(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPropertyCheck(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPropertyDeactivate(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRequestRepaint(WPARAM wParam, LPARAM lParam);
+
+protected:
+    void PopulateList(CZNPropertyGridCategory* pCategory, int& nIndex);
+    void HandleReturnEvent(eReturnEvent eEvent, CZNPropertyGridItem* pItem);
+    bool GetNextEnabledCell(int nRow, int nColumn, int& nOutRow, int& nOutColumn);
+    void NormalizeColumns();
+    bool UpdateSiblingColumns(int nColumn);
+    bool FlushLastColumn(int* pWidth);
+    void UpdateColumnPosition();
+    bool UpdateRelativePosition();
+
+    afx_msg void OnNcPaint();
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnLbnSelchange();
+    afx_msg void OnDestroy();
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+
+    DECLARE_MESSAGE_MAP()
+
+    DWORD m_dwFlags;
+    DWORD m_dwExtStyle;
+    CZNPropertyGridCategory* m_pRootCategory;
+    std::vector<PropertyGridColumn> m_Columns;
+    CFont m_NameFont;
+    CFont m_BoldFont;
+    int m_nTextInset;
+    int m_nGutterWidth;
+    RECT m_rcWindow;
+    POINT m_ptOrigin;
+    CDibSurface m_Surface;
+    int m_nDragColumn;
+    int m_nDragLeft;
+    int m_nMinimumWidth;
+    int m_nSavedLastWidth;
+    IZNPropertyGridProperty* m_pActiveProperty;
+    int m_nCurrentColumn;
+    IZNPropertyGridProperty* m_pCaptureProperty;
+    CZNPropertyGridHtmlCtrl* m_pHtmlHelp;
+    CString m_strHtmlTemplate;
+    CString m_strBasePath;
+    CWnd* m_pMessageWindow;
+
+private:
+    // Posted to the grid itself to switch the list box's redraw back on once the host's
+    // message loop runs again after a series of AddCategory/AddProperty calls.
+    static constexpr UINT PGM_RESUMEREDRAW = WM_APP + 0x0464;
+
+    // Rows
+    void InsertRow(int nIndex, int eKind, void* pObject);
+    CZNPropertyGridItem* GetRowItem(int nRow) const;
+    int RowFromPoint(CPoint point) const;
+    void DestroyRootCategory();
+    void AddColumnTexts(CZNPropertyGridCategory* pCategory);
+
+    // Redraw batching: every row inserted into a shown list box costs a repaint and a
+    // scroll-bar update, so many rows are inserted with redraw off and painted once.
+    bool SuspendRedraw();
+    void ResumeRedraw();
+    void DeferRedraw();
+    void InvalidateGrid(BOOL bErase);
+    afx_msg LRESULT OnResumeRedraw(WPARAM wParam, LPARAM lParam);
+
+    // Columns
+    int AvailableWidth() const;
+    int ColumnLeft(int nColumn) const;
+    int TotalColumnWidth() const;
+    void BeginColumnDrag();
+    void EndColumnDrag();
+
+    // Painting
+    bool RecreateSurface(int nWidth, int nHeight);
+
+    // Cells and notifications
+    void ActivateCell(int nRow, int nColumn, IZNPropertyGridProperty* pProperty);
+    void SelectCell(int nRow, int nColumn);
+    HWND HostWindow() const;
+
+    bool m_bRedrawSuspended;
+    bool m_bResumePosted;
 };

@@ -1,0 +1,163 @@
+// Painting: rows go into the back buffer, which reaches the window in one copy per paint, and
+// the list box's 3-D border gives way to a flat frame in the highlight colour.
+#include <ZNPropertyGrid.h>
+
+#include "../model/PropertyGridDrawContext.h"
+#include "../model/ZNPropertyGridCategory.h"
+#include "../model/ZNPropertyGridPaint.h"
+#include "../model/ZNPropertyGridProperty.h"
+#include "ZNPropertyGridItem.h"
+
+namespace {
+
+// Points the back buffer at the same place of the content as the row's own DC, so that a row
+// lands in the buffer where it shows in the window; undone when the row is painted.
+class CBufferOrigin
+{
+public:
+    CBufferOrigin(HDC hBuffer, HDC hRow) : m_hBuffer(hBuffer)
+    {
+        if (m_hBuffer == nullptr)
+            return;
+        POINT ptOrigin = {0, 0};
+        ::GetWindowOrgEx(hRow, &ptOrigin);
+        ::SetWindowOrgEx(m_hBuffer, ptOrigin.x, ptOrigin.y, nullptr);
+        ::SetViewportOrgEx(m_hBuffer, 0, 0, nullptr);
+    }
+    ~CBufferOrigin()
+    {
+        if (m_hBuffer != nullptr)
+            ::SetWindowOrgEx(m_hBuffer, 0, 0, nullptr);
+    }
+    CBufferOrigin(const CBufferOrigin&) = delete;
+    CBufferOrigin& operator=(const CBufferOrigin&) = delete;
+
+private:
+    HDC m_hBuffer;
+};
+
+CFont* FontOrNull(CFont& font)
+{
+    return font.GetSafeHandle() != nullptr ? &font : nullptr;
+}
+
+} // namespace
+
+bool CZNPropertyGrid::RecreateSurface(int nWidth, int nHeight)
+{
+    if (!m_Surface.CreateSurface(nWidth, nHeight, 32))
+        return false;
+    RECT rcSurface = {0, 0, nWidth, nHeight};
+    ::FillRect(m_Surface.dc, &rcSurface, ::GetSysColorBrush(COLOR_WINDOW));
+    return true;
+}
+
+void CZNPropertyGrid::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+{
+    lpMeasureItemStruct->itemHeight = UINT(m_nGutterWidth);
+    UINT nTotalWidth = UINT(TotalColumnWidth());
+    if (nTotalWidth > lpMeasureItemStruct->itemWidth)
+        lpMeasureItemStruct->itemWidth = nTotalWidth;
+    const auto* pItem = reinterpret_cast<const CZNPropertyGridItem*>(lpMeasureItemStruct->itemData);
+    if (pItem != nullptr && pItem->m_eKind == ITEM_PROPERTY)
+        static_cast<IZNPropertyGridProperty*>(pItem->m_pObject)->MeasureItem(lpMeasureItemStruct);
+}
+
+void CZNPropertyGrid::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    const auto* pItem = reinterpret_cast<const CZNPropertyGridItem*>(lpDrawItemStruct->itemData);
+    if (!TestFlag(PGF_INITIALIZED) || lpDrawItemStruct->itemID == UINT(-1) || pItem == nullptr)
+        return;
+    ::GetWindowOrgEx(lpDrawItemStruct->hDC, &m_ptOrigin);
+
+    CBufferOrigin origin(m_Surface.dc, lpDrawItemStruct->hDC);
+    PropertyGridDrawContext context = {lpDrawItemStruct,
+                                       m_dwExtStyle,
+                                       FontOrNull(m_NameFont),
+                                       FontOrNull(m_BoldFont),
+                                       &m_Columns,
+                                       &m_Surface,
+                                       m_Surface.dc != nullptr ? m_Surface.dc
+                                                               : lpDrawItemStruct->hDC,
+                                       &m_strBasePath,
+                                       m_nCurrentColumn,
+                                       m_nTextInset,
+                                       m_nGutterWidth};
+
+    const RECT& rcItem = lpDrawItemStruct->rcItem;
+    RECT rcGutter = {rcItem.left, rcItem.top, rcItem.left + m_nGutterWidth, rcItem.bottom};
+    CBrush brGutter(LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT)));
+    ::FillRect(context.hDC, &rcGutter, brGutter);
+
+    if (pItem->m_eKind == ITEM_PROPERTY) {
+        static_cast<IZNPropertyGridProperty*>(pItem->m_pObject)->DrawItem(&context);
+        return;
+    }
+    // A category that only groups other categories shows as a bare gutter strip.
+    auto* pCategory = static_cast<CZNPropertyGridCategory*>(pItem->m_pObject);
+    if (!pCategory->m_Properties.empty())
+        pCategory->DrawItem(&context);
+}
+
+BOOL CZNPropertyGrid::OnEraseBkgnd(CDC* pDC)
+{
+    if (m_Surface.dc == nullptr)
+        return TRUE;
+    int nBufferHeight = m_Surface.info.bmHeight;
+    int nCount = GetCount();
+    int y = 0;
+    for (int nRow = GetTopIndex(); nRow >= 0 && nRow < nCount && y <= nBufferHeight; ++nRow)
+        y += GetItemHeight(nRow);
+    if (y >= nBufferHeight)
+        return TRUE;
+    RECT rcBelow = {0, y, m_Surface.info.bmWidth, nBufferHeight};
+    ::FillRect(m_Surface.dc, &rcBelow, ::GetSysColorBrush(COLOR_WINDOW));
+    return TRUE;
+}
+
+void CZNPropertyGrid::OnPaint()
+{
+    // A paint asked for while additions are still batched shows the rows as they are now.
+    if (m_bRedrawSuspended)
+        ResumeRedraw();
+    Default();
+    if (m_Surface.dc == nullptr)
+        return;
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    HDC hWindow = ::GetDC(m_hWnd);
+    ::SetViewportOrgEx(hWindow, 0, 0, nullptr);
+    ::SetViewportOrgEx(m_Surface.dc, 0, 0, nullptr);
+    ::BitBlt(hWindow, 0, 0, rcClient.Width(), rcClient.Height(), m_Surface.dc, 0, 0, SRCCOPY);
+    ::ReleaseDC(m_hWnd, hWindow);
+}
+
+void CZNPropertyGrid::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    RECT& rcWindow = lpncsp->rgrc[0];
+    m_rcWindow = rcWindow;
+    ::OffsetRect(&m_rcWindow, -rcWindow.left, -rcWindow.top);
+    // The default handling takes the system's border width off each side; what is left of
+    // the frame is the one pixel OnNcPaint draws.
+    if ((GetStyle() & WS_BORDER) != 0)
+        ::InflateRect(&rcWindow, ::GetSystemMetrics(SM_CXBORDER) - 1,
+                      ::GetSystemMetrics(SM_CYBORDER) - 1);
+    Default();
+}
+
+void CZNPropertyGrid::OnNcPaint()
+{
+    Default();
+    if ((GetStyle() & WS_BORDER) != 0) {
+        HDC hWindow = ::GetWindowDC(m_hWnd);
+        CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_HIGHLIGHT));
+        HGDIOBJ hOldPen = ::SelectObject(hWindow, pen);
+        HGDIOBJ hOldBrush = ::SelectObject(hWindow, ::GetStockObject(HOLLOW_BRUSH));
+        ::Rectangle(hWindow, m_rcWindow.left, m_rcWindow.top, m_rcWindow.right, m_rcWindow.bottom);
+        ::SelectObject(hWindow, hOldBrush);
+        ::SelectObject(hWindow, hOldPen);
+        ::ReleaseDC(m_hWnd, hWindow);
+    }
+    // Every repaint of the frame is followed by a fresh copy of the buffer into the client.
+    PostMessage(PGM_REQUESTREPAINT, 0, 0);
+}
