@@ -1,7 +1,7 @@
-// The demo host: a dialog application that shows the property grid.
-//   PropertyGridDemo.exe                      opens the dialog
-//   PropertyGridDemo.exe --screenshot FILE    saves a PNG of the dialog to FILE and exits
-#include "DemoDlg.h"
+// The demo host: a frame application that shows the property grid.
+//   PropertyGridDemo.exe                      opens the window
+//   PropertyGridDemo.exe --screenshot FILE    saves a PNG of the window to FILE and exits
+#include "DemoFrame.h"
 
 namespace {
 
@@ -11,12 +11,13 @@ public:
     CDemoApp() : CWinApp(L"Tarvex.PropertyGrid Demo") {}
 
     BOOL InitInstance() override;
-    int ExitInstance() override { return m_nExitCode; }
+    int ExitInstance() override;
 
 private:
     CString ScreenshotPath() const;
 
-    int m_nExitCode = 0;
+    CString m_strScreenshotPath;
+    bool m_bScreenshotWritten = false;
 };
 
 CDemoApp theApp;
@@ -24,17 +25,20 @@ CDemoApp theApp;
 BOOL CDemoApp::InitInstance()
 {
     InitPropertyGridCtrl();
+    m_strScreenshotPath = ScreenshotPath();
+    auto* pFrame = new CDemoFrame(m_strScreenshotPath, m_bScreenshotWritten);
+    if (!pFrame->CreateDemo())
+        return FALSE;
+    m_pMainWnd = pFrame;
+    pFrame->ShowWindow(m_nCmdShow);
+    pFrame->UpdateWindow();
+    return TRUE;
+}
 
-    CDemoDlg dlg;
-    CString strScreenshot = ScreenshotPath();
-    dlg.SetScreenshotPath(strScreenshot);
-    m_pMainWnd = &dlg;
-    dlg.DoModal();
-    m_pMainWnd = nullptr;
-
-    if (!strScreenshot.IsEmpty() && !dlg.ScreenshotWritten())
-        m_nExitCode = 1;
-    return FALSE; // a dialog application ends with its dialog
+int CDemoApp::ExitInstance()
+{
+    bool bFailed = !m_strScreenshotPath.IsEmpty() && !m_bScreenshotWritten;
+    return bFailed ? 1 : CWinApp::ExitInstance();
 }
 
 CString CDemoApp::ScreenshotPath() const

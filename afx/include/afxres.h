@@ -20,3 +20,6 @@
 #define ID_EDIT_SELECT_ALL 0xE12A
 #define ID_EDIT_UNDO 0xE12B
 #define ID_EDIT_REDO 0xE12C
+
+#define ID_APP_ABOUT 0xE140
+#define ID_APP_EXIT 0xE141

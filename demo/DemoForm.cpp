@@ -1,0 +1,141 @@
+#include "DemoForm.h"
+
+#include "resource.h"
+
+namespace {
+
+// Check-box states of a value cell, in the top four bits.
+constexpr unsigned kUnchecked = 0x10000000;
+constexpr unsigned kChecked = 0x50000000;
+constexpr unsigned kMixed = 0x90000000;
+
+enum EDemoProperty : unsigned
+{
+    ID_NAME = 1,
+    ID_DESCRIPTION,
+    ID_MATERIAL,
+    ID_TEXTURE,
+    ID_TAG,
+    ID_SCRIPT,
+    ID_COUNT,
+    ID_MASS,
+    ID_POSITION,
+    ID_ROTATION,
+};
+
+const wchar_t* const kObjectTitles[] = {L"Object A", L"Object B"};
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CDemoForm, CDialog)
+    ON_MESSAGE(PGM_PROPERTYCHANGE, &CDemoForm::OnPropertyChange)
+    ON_MESSAGE(PGM_PROPERTYCHECK, &CDemoForm::OnPropertyCheck)
+END_MESSAGE_MAP()
+
+CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
+{
+    m_Objects[0] = {L"Crate",
+                    L"A wooden crate",
+                    L"Oak",
+                    L"crate.png",
+                    L"prop",
+                    L"spawn()",
+                    12,
+                    25.5f,
+                    {1.0f, 2.0f, 0.0f},
+                    {0.0f, 0.0f, 0.0f, 1.0f}};
+    m_Objects[1] = {L"Barrel", L"", L"Iron", L"barrel.png",        L"prop",
+                    L"roll()", 3,   80.25f,  {-4.5f, 0.0f, 7.25f}, {0.0f, 0.7071f, 0.0f, 0.7071f}};
+}
+
+BOOL CDemoForm::Create(CWnd* pParentWnd)
+{
+    return CDialog::Create(IDD_DEMO_FORM, pParentWnd);
+}
+
+void CDemoForm::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_PROPERTYGRID, m_Grid);
+}
+
+BOOL CDemoForm::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    FillGrid();
+    return TRUE;
+}
+
+template <typename TField>
+IZNPropertyGridProperty* CDemoForm::AddProperty(CZNPropertyGridCategory* pCategory,
+                                                const wchar_t* pszName, const wchar_t* pszHelp,
+                                                unsigned nID, eZNPropertyGridType eType,
+                                                TField CDemoObject::*pField)
+{
+    IZNPropertyGridProperty* pProperty =
+        m_Grid.AddProperty(pCategory, pszName, pszHelp, nID, eType, nullptr);
+    for (int nObject = 0; nObject < 2; ++nObject)
+        m_Grid.SetPropertyValue(pCategory, pProperty, nObject, &(m_Objects[nObject].*pField));
+    return pProperty;
+}
+
+void CDemoForm::FillGrid()
+{
+    m_Grid.Initialize(PGS_PROPORTIONALCOLUMNS);
+    for (const wchar_t* pszTitle : kObjectTitles)
+        m_Grid.AddColumn(150, pszTitle);
+
+    CZNPropertyGridCategory* pRoot = m_Grid.AddCategory(nullptr, L"Objects", L"");
+    CZNPropertyGridCategory* pGeneral = m_Grid.AddCategory(pRoot, L"General", L"Identity");
+    AddProperty(pGeneral, L"Name", L"The object's name", ID_NAME, PGT_TEXT, &CDemoObject::strName);
+    IZNPropertyGridProperty* pDescription = m_Grid.AddProperty(
+        pGeneral, L"Description", L"What the object is", ID_DESCRIPTION, PGT_TEXT, nullptr);
+    m_Grid.SetPropertyValue(pGeneral, pDescription, 0, &m_Objects[0].strDescription);
+
+    CZNPropertyGridCategory* pLook = m_Grid.AddCategory(pGeneral, L"Appearance", L"Looks");
+    IZNPropertyGridProperty* pMaterial = AddProperty(
+        pLook, L"Material", L"Surface material", ID_MATERIAL, PGT_TEXT, &CDemoObject::strMaterial);
+    m_Grid.SetPropertyCheckBoxState(pLook, pMaterial, 0, kChecked);
+    m_Grid.SetPropertyCheckBoxState(pLook, pMaterial, 1, kUnchecked);
+    IZNPropertyGridProperty* pTexture = AddProperty(pLook, L"Texture", L"Image file", ID_TEXTURE,
+                                                    PGT_TEXT, &CDemoObject::strTexture);
+    m_Grid.SetPropertyCheckBoxState(pLook, pTexture, 1, kMixed);
+    m_Grid.EnableProperty(pLook, pTexture, 0, false);
+
+    CZNPropertyGridCategory* pPhysics = m_Grid.AddCategory(pRoot, L"Physics", L"Simulation");
+    AddProperty(pPhysics, L"Count", L"How many", ID_COUNT, PGT_INTEGER, &CDemoObject::nCount);
+    AddProperty(pPhysics, L"Mass", L"Kilograms", ID_MASS, PGT_FLOAT, &CDemoObject::fMass);
+    AddProperty(pPhysics, L"Position", L"x, y, z", ID_POSITION, PGT_VECTOR3,
+                &CDemoObject::vPosition);
+    AddProperty(pPhysics, L"Rotation", L"Quaternion x, y, z, w", ID_ROTATION, PGT_VECTOR4,
+                &CDemoObject::vRotation);
+
+    CZNPropertyGridCategory* pAdvanced = m_Grid.AddCategory(pRoot, L"Advanced", L"Rarely used");
+    AddProperty(pAdvanced, L"Tag", L"Editor tag", ID_TAG, PGT_TEXT, &CDemoObject::strTag);
+    m_Grid.ToggleExpand(pAdvanced);
+
+    CZNPropertyGridCategory* pScripting = m_Grid.AddCategory(pRoot, L"Scripting", L"Behaviour");
+    AddProperty(pScripting, L"On create", L"Script run on creation", ID_SCRIPT, PGT_TEXT,
+                &CDemoObject::strScript);
+}
+
+void CDemoForm::ShowNotification(const wchar_t* pszMessage, WPARAM wParam)
+{
+    CString strStatus;
+    strStatus.Format(L"Last notification: %s, value index %u (%s), property ID %u", pszMessage,
+                     unsigned(LOWORD(wParam)), kObjectTitles[LOWORD(wParam) & 1],
+                     unsigned(HIWORD(wParam)));
+    SetDlgItemText(IDC_STATUS, strStatus);
+}
+
+LRESULT CDemoForm::OnPropertyChange(WPARAM wParam, LPARAM)
+{
+    ShowNotification(L"PGM_PROPERTYCHANGE", wParam);
+    return 0;
+}
+
+LRESULT CDemoForm::OnPropertyCheck(WPARAM wParam, LPARAM)
+{
+    ShowNotification(L"PGM_PROPERTYCHECK", wParam);
+    return 0;
+}

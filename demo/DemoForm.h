@@ -1,0 +1,52 @@
+// The demo's form: a property grid editing two objects side by side, and a status line with
+// the last notification the grid sent.
+#pragma once
+
+#include <ZNPropertyGrid.h>
+
+// What the demo edits: one object per value column.
+struct CDemoObject
+{
+    CString strName;
+    CString strDescription;
+    CString strMaterial;
+    CString strTexture;
+    CString strTag;
+    CString strScript;
+    int nCount;
+    float fMass;
+    float vPosition[3];
+    float vRotation[4];
+};
+
+class CDemoForm : public CDialog
+{
+public:
+    CDemoForm();
+
+    BOOL Create(CWnd* pParentWnd);
+    CZNPropertyGrid& GetGrid() { return m_Grid; }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    // A child form keeps Enter and Escape from ending it.
+    void OnOK() override {}
+    void OnCancel() override {}
+    afx_msg LRESULT OnPropertyChange(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPropertyCheck(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void FillGrid();
+    // A property showing the same field of both objects.
+    template <typename TField>
+    IZNPropertyGridProperty* AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
+                                         const wchar_t* pszHelp, unsigned nID,
+                                         eZNPropertyGridType eType, TField CDemoObject::*pField);
+    void ShowNotification(const wchar_t* pszMessage, WPARAM wParam);
+
+    CZNPropertyGrid m_Grid;
+    CDemoObject m_Objects[2];
+};

@@ -1,0 +1,88 @@
+#include "DemoFrame.h"
+
+#include "WindowCapture.h"
+#include "resource.h"
+
+namespace {
+
+// Timer messages come only when nothing else is waiting, so by then the window is painted.
+constexpr UINT_PTR kScreenshotTimer = 1;
+constexpr UINT kScreenshotDelayMs = 300;
+
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CDemoFrame, CFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_TIMER()
+    ON_COMMAND(ID_APP_EXIT, &CDemoFrame::OnAppExit)
+END_MESSAGE_MAP()
+
+CDemoFrame::CDemoFrame(const CString& strScreenshotPath, bool& bScreenshotWritten)
+    : m_strScreenshotPath(strScreenshotPath), m_bScreenshotWritten(bScreenshotWritten)
+{
+}
+
+BOOL CDemoFrame::CreateDemo()
+{
+    if (!Create(nullptr, L"Tarvex.PropertyGrid Demo", kFrameStyle, rectDefault, nullptr,
+                MAKEINTRESOURCEW(IDR_DEMO)))
+        return FALSE;
+    LoadAccelTable(MAKEINTRESOURCEW(IDR_DEMO));
+    return TRUE;
+}
+
+int CDemoFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1 || !m_Form.Create(this))
+        return -1;
+    FitToForm();
+    if (!m_strScreenshotPath.IsEmpty())
+        SetTimer(kScreenshotTimer, kScreenshotDelayMs);
+    return 0;
+}
+
+// The frame's client area is exactly the form.
+void CDemoFrame::FitToForm()
+{
+    CRect rcForm;
+    m_Form.GetWindowRect(&rcForm);
+    CRect rcFrame(0, 0, rcForm.Width(), rcForm.Height());
+    ::AdjustWindowRectEx(&rcFrame, GetStyle(), TRUE, GetExStyle());
+    SetWindowPos(nullptr, 0, 0, rcFrame.Width(), rcFrame.Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_Form.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The grid takes the Edit commands for its open editor before the frame sees them.
+BOOL CDemoFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (m_Form.GetGrid().m_hWnd != nullptr &&
+        m_Form.GetGrid().OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void CDemoFrame::OnAppExit()
+{
+    DestroyWindow();
+}
+
+void CDemoFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kScreenshotTimer) {
+        CFrameWnd::OnTimer(nIDEvent);
+        return;
+    }
+    KillTimer(kScreenshotTimer);
+    SaveScreenshot();
+    DestroyWindow();
+}
+
+void CDemoFrame::SaveScreenshot()
+{
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    m_bScreenshotWritten =
+        pgtest::SavePng(pgtest::CaptureWindow(m_hWnd), std::wstring(m_strScreenshotPath));
+}
