@@ -21,12 +21,23 @@ BEGIN_MESSAGE_MAP(CZNPropertyGrid, CListBox)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_SETCURSOR()
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
     ON_CONTROL_REFLECT(LBN_SELCHANGE, &CZNPropertyGrid::OnLbnSelchange)
+    ON_WM_MOUSEWHEEL()
     ON_MESSAGE(PGM_REQUESTREPAINT, &CZNPropertyGrid::OnRequestRepaint)
     ON_WM_DESTROY()
     ON_MESSAGE(PGM_PROPERTYDEACTIVATE, &CZNPropertyGrid::OnPropertyDeactivate)
+    ON_COMMAND(ID_EDIT_CUT, &CZNPropertyGrid::OnCut)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, &CZNPropertyGrid::OnUpdateCut)
+    ON_COMMAND(ID_EDIT_COPY, &CZNPropertyGrid::OnCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, &CZNPropertyGrid::OnUpdateCopy)
+    ON_COMMAND(ID_EDIT_PASTE, &CZNPropertyGrid::OnPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CZNPropertyGrid::OnUpdatePaste)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
+    ON_WM_KEYDOWN()
+    ON_WM_GETDLGCODE()
     ON_MESSAGE(PGM_RESUMEREDRAW, &CZNPropertyGrid::OnResumeRedraw)
 END_MESSAGE_MAP()
 
@@ -99,6 +110,7 @@ bool CZNPropertyGrid::Initialize(DWORD dwExtStyle)
     CRect rcClient(0, 0, 0, 0);
     GetClientRect(&rcClient);
     RecreateSurface(rcClient.Width(), rcClient.Height());
+    EnableToolTips(TRUE);
 
     SetFlag(PGF_INITIALIZED);
     return true;

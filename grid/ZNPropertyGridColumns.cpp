@@ -96,7 +96,7 @@ void CZNPropertyGrid::SetHorizontalExtent()
     CListBox::SetHorizontalExtent(TotalColumnWidth() + ::GetSystemMetrics(SM_CXVSCROLL));
 }
 
-int CZNPropertyGrid::ColumnFromPoint(CPoint point)
+int CZNPropertyGrid::ColumnFromPoint(CPoint point) const
 {
     int x = point.x + m_ptOrigin.x;
     int nEdge = m_nGutterWidth;
@@ -109,7 +109,7 @@ int CZNPropertyGrid::ColumnFromPoint(CPoint point)
     return -1;
 }
 
-bool CZNPropertyGrid::ColumnRect(int nRow, int nColumn, RECT* pRect)
+bool CZNPropertyGrid::ColumnRect(int nRow, int nColumn, RECT* pRect) const
 {
     if (nRow < 0 || nRow >= GetCount() || nColumn < 0 || size_t(nColumn) >= m_Columns.size() ||
         pRect == nullptr)

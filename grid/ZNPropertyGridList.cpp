@@ -65,6 +65,20 @@ CZNPropertyGridItem* CZNPropertyGrid::GetRowItem(int nRow) const
     return lData == LB_ERR ? nullptr : reinterpret_cast<CZNPropertyGridItem*>(lData);
 }
 
+CZNPropertyGridCategory* CZNPropertyGrid::CategoryOf(const CZNPropertyGridItem* pItem)
+{
+    if (pItem == nullptr || pItem->m_eKind != ITEM_CATEGORY)
+        return nullptr;
+    return static_cast<CZNPropertyGridCategory*>(pItem->m_pObject);
+}
+
+IZNPropertyGridProperty* CZNPropertyGrid::PropertyOf(const CZNPropertyGridItem* pItem)
+{
+    if (pItem == nullptr || pItem->m_eKind != ITEM_PROPERTY)
+        return nullptr;
+    return static_cast<IZNPropertyGridProperty*>(pItem->m_pObject);
+}
+
 int CZNPropertyGrid::RowFromPoint(CPoint point) const
 {
     BOOL bOutside = TRUE;

@@ -173,12 +173,20 @@ public:
     // Editing
     void DeactivateProperty();
 
+    // The Edit commands for hosts whose command routing does not reach the grid's OnCmdMsg:
+    // ID_EDIT_CUT, ID_EDIT_COPY and ID_EDIT_PASTE go to the open editor, other ids are ignored.
+    void ForwardCommandMessage(UINT nID);
+    void ForwardUpdateMessage(CCmdUI* pCmdUI);
+
     // Used by categories and properties
-    bool ColumnRect(int nRow, int nColumn, RECT* pRect);
-    int ColumnFromPoint(CPoint point);
+    bool ColumnRect(int nRow, int nColumn, RECT* pRect) const;
+    int ColumnFromPoint(CPoint point) const;
     bool SetCaptureProperty(IZNPropertyGridProperty* pProperty);
     bool ReleaseCaptureProperty();
 
+    // Every cell is a tool of its own, (column count x row + column) x 2; a check box is the
+    // tool after its cell's.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
     void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) override;
@@ -192,6 +200,7 @@ protected:
     void PopulateList(CZNPropertyGridCategory* pCategory, int& nIndex);
     void HandleReturnEvent(eReturnEvent eEvent, CZNPropertyGridItem* pItem);
     bool GetNextEnabledCell(int nRow, int nColumn, int& nOutRow, int& nOutColumn);
+    bool GetPrevEnabledCell(int nRow, int nColumn, int& nOutRow, int& nOutColumn);
     void NormalizeColumns();
     bool UpdateSiblingColumns(int nColumn);
     bool FlushLastColumn(int* pWidth);
@@ -206,10 +215,21 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnLbnSelchange();
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint point);
     afx_msg void OnDestroy();
+    afx_msg void OnCut();
+    afx_msg void OnUpdateCut(CCmdUI* pCmdUI);
+    afx_msg void OnCopy();
+    afx_msg void OnUpdateCopy(CCmdUI* pCmdUI);
+    afx_msg void OnPaste();
+    afx_msg void OnUpdatePaste(CCmdUI* pCmdUI);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg UINT OnGetDlgCode();
 
     DECLARE_MESSAGE_MAP()
 
@@ -244,6 +264,9 @@ private:
     // Rows
     void InsertRow(int nIndex, int eKind, void* pObject);
     CZNPropertyGridItem* GetRowItem(int nRow) const;
+    // What a row record shows; null for a missing record or one of the other kind.
+    static CZNPropertyGridCategory* CategoryOf(const CZNPropertyGridItem* pItem);
+    static IZNPropertyGridProperty* PropertyOf(const CZNPropertyGridItem* pItem);
     int RowFromPoint(CPoint point) const;
     void DestroyRootCategory();
     void AddColumnTexts(CZNPropertyGridCategory* pCategory);
@@ -266,10 +289,23 @@ private:
     // Painting
     bool RecreateSurface(int nWidth, int nHeight);
 
-    // Cells and notifications
+    // Mouse events that the capture property or the property under the mouse answers
+    using PropertyMouseHandler = eReturnEvent (IZNPropertyGridProperty::*)(UINT nFlags,
+                                                                           CPoint point);
+    bool RouteToCaptureProperty(PropertyMouseHandler pHandler, UINT nFlags, CPoint point);
+    void RouteToRow(PropertyMouseHandler pHandler, UINT nFlags, CPoint point);
+
+    // Cells and keys
     void ActivateCell(int nRow, int nColumn, IZNPropertyGridProperty* pProperty);
     void SelectCell(int nRow, int nColumn);
+    bool IsPropertyCellWithoutValue(int nRow, int nColumn) const;
+    void MoveToNextCell(int nRow);
+    void MoveToPrevCell(int nRow);
+    void ToggleCheckBoxOfCurrentCell(IZNPropertyGridProperty* pProperty);
+
+    // Notifications and tool tips
     HWND HostWindow() const;
+    CString CellToolTip(int nRow, int nColumn, CPoint point, UINT& nToolId) const;
 
     bool m_bRedrawSuspended;
     bool m_bResumePosted;

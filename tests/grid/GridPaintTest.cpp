@@ -1,24 +1,16 @@
-// What the grid shows: gutter, grid lines, cell backgrounds, the highlighted cell, the flat
-// frame, and the window colour below the last row.
-#include <ZNPropertyGrid.h>
-#include <gtest/gtest.h>
-
-#include "../../model/ZNPropertyGridCategory.h"
-#include "../../model/ZNPropertyGridProperty.h"
-#include "HostDialog.h"
-#include "Input.h"
+// What the grid shows: gutter, grid lines, cell backgrounds and check boxes, the highlighted
+// cell, category rows and their glyphs, the flat frame, and the window colour below the last row.
+#include "GridFixture.h"
 #include "WindowCapture.h"
+
+#include <functional>
 
 namespace {
 
-constexpr int kGutterWidth = 18;
+using pgtest::kGutterWidth;
+constexpr int kGlyphSize = 9;
 
-class CTestGrid : public CZNPropertyGrid
-{
-public:
-    using CZNPropertyGrid::m_nCurrentColumn;
-};
-
+// The colour arithmetic of the rows, written out from its definition.
 COLORREF Lighten(int nAmount, COLORREF cr)
 {
     auto up = [nAmount](int b) { return (b + ::MulDiv(255 - b, nAmount, 255)) & 0xFF; };
@@ -39,61 +31,91 @@ int CountColor(const pgtest::Pixels& pixels, const RECT& rc, COLORREF cr)
     return nCount;
 }
 
-class GridPaintTest : public ::testing::Test
+// The visual-styles library, reached at run time as the grid does; loaded once for the process.
+FARPROC ThemeProc(const char* pszName)
+{
+    static HMODULE s_hTheme = ::LoadLibraryW(L"uxtheme.dll");
+    return s_hTheme == nullptr ? nullptr : ::GetProcAddress(s_hTheme, pszName);
+}
+
+bool IsThemed()
+{
+    auto pIsAppThemed = reinterpret_cast<BOOL(WINAPI*)()>(ThemeProc("IsAppThemed"));
+    return pIsAppThemed != nullptr && pIsAppThemed() == 1;
+}
+
+// Draws a part of a visual-styles class as the system draws it.
+void DrawThemed(HWND hWnd, const wchar_t* pszClass, int nPart, int nState, HDC hDC, const RECT& rc)
+{
+    auto pOpen = reinterpret_cast<HANDLE(WINAPI*)(HWND, LPCWSTR)>(ThemeProc("OpenThemeData"));
+    auto pClose = reinterpret_cast<HRESULT(WINAPI*)(HANDLE)>(ThemeProc("CloseThemeData"));
+    auto pDraw =
+        reinterpret_cast<HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*)>(
+            ThemeProc("DrawThemeBackground"));
+    HANDLE hTheme = pOpen(hWnd, pszClass);
+    ASSERT_NE(hTheme, nullptr);
+    pDraw(hTheme, hDC, nPart, nState, &rc, nullptr);
+    pClose(hTheme);
+}
+
+// How many pixels of an area of the screen differ from what draw paints over the background.
+int CountDifferences(const pgtest::Pixels& screen, const RECT& rcArea, COLORREF crBackground,
+                     const std::function<void(HDC, RECT&)>& draw)
+{
+    CRect rc(0, 0, rcArea.right - rcArea.left, rcArea.bottom - rcArea.top);
+    BITMAPINFO info = {};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), rc.Width(), -rc.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HBITMAP hBitmap = ::CreateDIBSection(hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    ::SetBkColor(hDC, crBackground);
+    ::ExtTextOutW(hDC, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
+    draw(hDC, rc);
+    int nDifferent = 0;
+    for (int y = 0; y < rc.Height(); ++y)
+        for (int x = 0; x < rc.Width(); ++x)
+            nDifferent += screen.At(rcArea.left + x, rcArea.top + y) != ::GetPixel(hDC, x, y);
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hDC);
+    return nDifferent;
+}
+
+// Row 0 is a category, rows 1 to 3 its properties with a text in the first value column.
+class GridPaintTest : public pgtest::GridFixture
 {
 protected:
     void SetUp() override
     {
-        static bool s_bInitialized = false;
-        if (!s_bInitialized)
-            InitPropertyGridCtrl();
-        s_bInitialized = true;
+        GridFixture::SetUp();
+        AddRows();
     }
-    void TearDown() override { m_host.DestroyWindow(); }
-
-    void Show(DWORD dwExStyle = 0)
+    void AddRows()
     {
-        ASSERT_TRUE(m_host.Create(pgtest::kGridListBoxStyle, {320, 160}, dwExStyle));
-        ASSERT_TRUE(m_grid.SubclassDlgItem(pgtest::CHostDialog::kListBoxId, &m_host));
-        ASSERT_TRUE(m_grid.Initialize(0));
-        m_grid.AddColumn(100, L"First");
-        m_grid.AddColumn(100, L"Second");
-        m_pRoot = m_grid.AddCategory(nullptr, L"Root", L"");
-        m_pCategory = m_grid.AddCategory(m_pRoot, L"Category", L"");
-        for (int i = 0; i < 3; ++i) {
-            m_pProperties[i] = m_grid.AddProperty(m_pCategory, L"Name", L"", 1, PGT_TEXT, L"");
-            m_grid.SetPropertyValue(m_pCategory, m_pProperties[i], 0, &m_strValue);
-        }
+        m_pCategory = Category(m_pRoot, L"Category");
+        for (IZNPropertyGridProperty*& pProperty : m_pProperties)
+            pProperty = Add(PGT_TEXT, 1, &m_strValue);
         pgtest::PumpMessages();
-    }
-    CRect Cell(int nRow, int nColumn)
-    {
-        CRect rcCell;
-        m_grid.ColumnRect(nRow, nColumn, &rcCell);
-        return rcCell;
     }
     pgtest::Pixels Capture()
     {
-        m_grid.Invalidate(FALSE);
-        m_grid.UpdateWindow();
+        m_Grid.Invalidate(FALSE);
+        m_Grid.UpdateWindow();
         pgtest::PumpMessages();
-        return pgtest::CaptureClient(m_grid);
+        return pgtest::CaptureClient(m_Grid);
     }
 
-    pgtest::CHostDialog m_host;
-    CTestGrid m_grid;
-    CZNPropertyGridCategory* m_pRoot = nullptr;
-    CZNPropertyGridCategory* m_pCategory = nullptr;
     IZNPropertyGridProperty* m_pProperties[3] = {};
     CString m_strValue = L"WWWW";
 };
 
 TEST_F(GridPaintTest, GutterAndGridLinesTakeTheLightenedHighlight)
 {
-    Show();
     pgtest::Pixels pixels = Capture();
-    CRect rcName = Cell(1, 0);
-    CRect rcValue = Cell(1, 1);
+    CRect rcName = CellRect(1, 0);
+    CRect rcValue = CellRect(1, 1);
     EXPECT_EQ(pixels.At(kGutterWidth / 2, rcName.CenterPoint().y), GutterColor());
     EXPECT_EQ(pixels.At(kGutterWidth - 1, rcName.top), GutterColor());
     // A line below every property row and one at the right end of every cell.
@@ -106,61 +128,141 @@ TEST_F(GridPaintTest, GutterAndGridLinesTakeTheLightenedHighlight)
 
 TEST_F(GridPaintTest, CellsWithoutValueAreDarkerAndDisabledTextIsGrey)
 {
-    Show();
-    m_grid.EnableProperty(m_pCategory, m_pProperties[1], 0, false);
+    m_Grid.EnableProperty(m_pCategory, m_pProperties[1], 0, false);
     pgtest::Pixels pixels = Capture();
 
-    CRect rcEmpty = Cell(1, 2);
+    // 20/255 darker than the window.
+    CRect rcEmpty = CellRect(1, 2);
     COLORREF crEmpty = RGB(::MulDiv(GetRValue(::GetSysColor(COLOR_WINDOW)), 235, 255),
                            ::MulDiv(GetGValue(::GetSysColor(COLOR_WINDOW)), 235, 255),
                            ::MulDiv(GetBValue(::GetSysColor(COLOR_WINDOW)), 235, 255));
     EXPECT_EQ(pixels.At(rcEmpty.left + 1, rcEmpty.top + 1), crEmpty);
     EXPECT_EQ(pixels.At(rcEmpty.right - 2, rcEmpty.bottom - 2), crEmpty);
 
-    CRect rcEnabled = Cell(1, 1);
-    CRect rcDisabled = Cell(2, 1);
+    CRect rcEnabled = CellRect(1, 1);
+    CRect rcDisabled = CellRect(2, 1);
     EXPECT_GT(CountColor(pixels, rcEnabled, ::GetSysColor(COLOR_WINDOWTEXT)), 10);
     EXPECT_EQ(CountColor(pixels, rcEnabled, ::GetSysColor(COLOR_GRAYTEXT)), 0);
     EXPECT_GT(CountColor(pixels, rcDisabled, ::GetSysColor(COLOR_GRAYTEXT)), 10);
     EXPECT_EQ(CountColor(pixels, rcDisabled, ::GetSysColor(COLOR_WINDOWTEXT)), 0);
 }
 
+// A mixed box: the theme's own mixed state, or classically the checked look.
+TEST_F(GridPaintTest, AMixedCheckBoxLooksAsTheSystemDrawsIt)
+{
+    m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperties[0], 0, 0x90000000);
+    pgtest::Pixels pixels = Capture();
+    EXPECT_EQ(CountDifferences(pixels, CheckBox(1, 1), ::GetSysColor(COLOR_WINDOW),
+                               [&](HDC hDC, RECT& rc) {
+                                   if (IsThemed())
+                                       DrawThemed(m_Grid, L"BUTTON", 3, 9, hDC, rc);
+                                   else
+                                       ::DrawFrameControl(hDC, &rc, DFC_BUTTON,
+                                                          DFCS_CHECKED | DFCS_FLAT);
+                               }),
+              0);
+}
+
 TEST_F(GridPaintTest, CurrentCellOfTheSelectedRowIsHighlighted)
 {
-    Show();
     for (IZNPropertyGridProperty* pProperty : m_pProperties)
-        m_grid.SetPropertyValue(m_pCategory, pProperty, 1, &m_strValue);
-    ASSERT_NE(m_grid.GetExtendedPropertyGridStyle() & PGS_HIGHLIGHTCELL, 0u);
-    m_grid.SetCurSel(2);
-    m_grid.m_nCurrentColumn = 2;
+        m_Grid.SetPropertyValue(m_pCategory, pProperty, 1, &m_strValue);
+    ASSERT_NE(m_Grid.GetExtendedPropertyGridStyle() & PGS_HIGHLIGHTCELL, 0u);
+    m_Grid.SetCurSel(2);
+    m_Grid.m_nCurrentColumn = 2;
     pgtest::Pixels pixels = Capture();
     const COLORREF crHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
     const COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
 
-    CRect rcCurrent = Cell(2, 2);
+    CRect rcCurrent = CellRect(2, 2);
     EXPECT_EQ(pixels.At(rcCurrent.left + 1, rcCurrent.top + 1), crHighlight);
     EXPECT_GT(CountColor(pixels, rcCurrent, ::GetSysColor(COLOR_HIGHLIGHTTEXT)), 10);
-    EXPECT_EQ(pixels.At(Cell(2, 1).left + 1, rcCurrent.top + 1), crWindow);
-    EXPECT_EQ(pixels.At(Cell(2, 0).left + 1, rcCurrent.top + 1), crHighlight);
-    EXPECT_EQ(pixels.At(Cell(1, 2).left + 1, Cell(1, 2).top + 1), crWindow);
+    EXPECT_EQ(pixels.At(CellRect(2, 1).left + 1, rcCurrent.top + 1), crWindow);
+    EXPECT_EQ(pixels.At(CellRect(2, 0).left + 1, rcCurrent.top + 1), crHighlight);
+    EXPECT_EQ(pixels.At(CellRect(1, 2).left + 1, CellRect(1, 2).top + 1), crWindow);
+}
+
+TEST_F(GridPaintTest, CategoryRowsLightenWithDepth)
+{
+    CZNPropertyGridCategory* pInner = Category(m_pCategory, L"Inner");
+    AddText(pInner);
+    pgtest::Pixels pixels = Capture();
+    for (int nDepth : {1, 2}) {
+        CRect rcCell = CellRect(m_Grid.ComputeListIndex(nDepth == 1 ? m_pCategory : pInner), 2);
+        // Right of the column text, above any letter.
+        EXPECT_EQ(pixels.At(rcCell.right - 3, rcCell.top + 1), Lighten(10 * nDepth, GutterColor()))
+            << "depth " << nDepth;
+    }
+}
+
+TEST_F(GridPaintTest, GlyphShowsTheStateAndOnlyItsBoxToggles)
+{
+    CRect rcRow;
+    m_Grid.GetItemRect(0, &rcRow);
+    CRect rcArea(rcRow.left + 1, rcRow.top + 1, rcRow.left + kGutterWidth, rcRow.bottom);
+    CPoint ptBox(rcArea.left + (rcArea.Width() - kGlyphSize) / 2,
+                 rcArea.top + (rcArea.Height() - kGlyphSize) / 2);
+
+    auto expectGlyph = [&](bool bCollapsed) {
+        SCOPED_TRACE(bCollapsed ? "collapsed" : "expanded");
+        pgtest::Pixels pixels = pgtest::CaptureClient(m_Grid);
+        if (IsThemed()) {
+            EXPECT_EQ(CountDifferences(pixels, rcArea, GutterColor(),
+                                       [&](HDC hDC, RECT& rc) {
+                                           DrawThemed(m_Grid, L"TREEVIEW", 2, bCollapsed ? 1 : 2,
+                                                      hDC, rc);
+                                       }),
+                      0);
+            return;
+        }
+        // A grey box with a minus in the window-text colour, and a plus when collapsed.
+        COLORREF crBox = ::GetSysColor(COLOR_GRAYTEXT), crSign = ::GetSysColor(COLOR_WINDOWTEXT);
+        for (int i = 0; i < kGlyphSize; ++i) {
+            EXPECT_EQ(pixels.At(ptBox.x + i, ptBox.y), crBox);
+            EXPECT_EQ(pixels.At(ptBox.x + i, ptBox.y + kGlyphSize - 1), crBox);
+            EXPECT_EQ(pixels.At(ptBox.x, ptBox.y + i), crBox);
+            EXPECT_EQ(pixels.At(ptBox.x + kGlyphSize - 1, ptBox.y + i), crBox);
+        }
+        for (int i = 1; i < 8; ++i) {
+            bool bMinus = i >= 2 && i < 7, bPlus = bCollapsed && bMinus;
+            EXPECT_EQ(pixels.At(ptBox.x + i, ptBox.y + 4), bMinus ? crSign : GutterColor());
+            if (i != 4) {
+                EXPECT_EQ(pixels.At(ptBox.x + 4, ptBox.y + i), bPlus ? crSign : GutterColor());
+            }
+        }
+    };
+
+    expectGlyph(false);
+    ASSERT_TRUE(pgtest::Click(m_Grid, ptBox + CPoint(4, 4)));
+    EXPECT_FALSE(m_pCategory->IsExpanded());
+    EXPECT_EQ(m_Grid.GetCount(), 1);
+    expectGlyph(true);
+    // Inside the glyph's area but outside its box, nothing happens.
+    ASSERT_TRUE(pgtest::Click(m_Grid, CPoint(rcArea.left + 1, rcArea.bottom - 2)));
+    EXPECT_EQ(m_Grid.GetCount(), 1);
+    ASSERT_TRUE(pgtest::DoubleClick(m_Grid, CPoint(rcRow.left + 60, rcRow.CenterPoint().y)));
+    EXPECT_TRUE(m_pCategory->IsExpanded());
+    EXPECT_EQ(m_Grid.GetCount(), 4);
 }
 
 TEST_F(GridPaintTest, AClientEdgeBecomesAOnePixelFrameOfHighlight)
 {
-    Show(WS_EX_CLIENTEDGE);
-    EXPECT_EQ(m_grid.GetExStyle() & WS_EX_CLIENTEDGE, 0u);
-    EXPECT_NE(m_grid.GetStyle() & WS_BORDER, 0u);
+    m_Host.DestroyWindow();
+    ASSERT_TRUE(CreateHost(WS_EX_CLIENTEDGE) && Initialize());
+    AddRows();
+    EXPECT_EQ(m_Grid.GetExStyle() & WS_EX_CLIENTEDGE, 0u);
+    EXPECT_NE(m_Grid.GetStyle() & WS_BORDER, 0u);
     CRect rcWindow;
     CRect rcClient;
-    m_grid.GetWindowRect(&rcWindow);
-    m_grid.GetClientRect(&rcClient);
-    m_grid.ClientToScreen(&rcClient);
+    m_Grid.GetWindowRect(&rcWindow);
+    m_Grid.GetClientRect(&rcClient);
+    m_Grid.ClientToScreen(&rcClient);
     EXPECT_EQ(rcClient.left - rcWindow.left, 1);
     EXPECT_EQ(rcClient.top - rcWindow.top, 1);
 
-    m_grid.RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    m_Grid.RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     pgtest::PumpMessages();
-    pgtest::Pixels pixels = pgtest::CaptureWindow(m_grid);
+    pgtest::Pixels pixels = pgtest::CaptureWindow(m_Grid);
     const COLORREF crFrame = ::GetSysColor(COLOR_HIGHLIGHT);
     EXPECT_EQ(pixels.At(0, 0), crFrame);
     EXPECT_EQ(pixels.At(pixels.width / 2, 0), crFrame);
@@ -171,15 +273,14 @@ TEST_F(GridPaintTest, AClientEdgeBecomesAOnePixelFrameOfHighlight)
 
 TEST_F(GridPaintTest, AreaBelowTheLastRowShowsTheWindowColour)
 {
-    Show();
     pgtest::Pixels pixels = Capture();
-    CRect rcLast = Cell(3, 0);
+    CRect rcLast = CellRect(3, 0);
     ASSERT_EQ(pixels.At(kGutterWidth / 2, rcLast.CenterPoint().y), GutterColor());
     EXPECT_EQ(pixels.At(kGutterWidth / 2, rcLast.bottom + 2), ::GetSysColor(COLOR_WINDOW));
 
     // Collapsing takes rows away; what they showed must not stay behind.
-    ASSERT_TRUE(m_grid.ToggleExpand(m_pCategory));
-    pixels = pgtest::CaptureClient(m_grid);
+    ASSERT_TRUE(m_Grid.ToggleExpand(m_pCategory));
+    pixels = pgtest::CaptureClient(m_Grid);
     EXPECT_EQ(pixels.At(kGutterWidth / 2, rcLast.CenterPoint().y), ::GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(pixels.At(rcLast.CenterPoint().x, rcLast.bottom - 1), ::GetSysColor(COLOR_WINDOW));
 }
@@ -187,12 +288,9 @@ TEST_F(GridPaintTest, AreaBelowTheLastRowShowsTheWindowColour)
 // Rows added while the host's loop does not run show at the first paint all the same.
 TEST_F(GridPaintTest, RowsAddedJustBeforeAPaintAreShown)
 {
-    Show();
-    IZNPropertyGridProperty* pProperty =
-        m_grid.AddProperty(m_pCategory, L"Name", L"", 1, PGT_TEXT, L"");
-    ASSERT_NE(pProperty, nullptr);
-    pgtest::Pixels pixels = pgtest::CaptureClient(m_grid);
-    EXPECT_EQ(pixels.At(kGutterWidth / 2, Cell(4, 0).CenterPoint().y), GutterColor());
+    ASSERT_NE(AddText(m_pCategory), nullptr);
+    pgtest::Pixels pixels = pgtest::CaptureClient(m_Grid);
+    EXPECT_EQ(pixels.At(kGutterWidth / 2, CellRect(4, 0).CenterPoint().y), GutterColor());
 }
 
 } // namespace

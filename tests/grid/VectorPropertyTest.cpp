@@ -1,5 +1,5 @@
 // Vector cells show comma-separated components and read a typed text as far as it matches.
-#include "EditTest.h"
+#include "GridFixture.h"
 
 #include "../../properties/ZNPropertyGridPropertyVector.h"
 
@@ -57,11 +57,11 @@ TEST_F(VectorEdit, TypedTextIsReadAsFarAsItMatches)
     for (const auto& entry : entries) {
         ASSERT_TRUE(Edit(p3, 1, entry.pszTyped));
         EXPECT_EQ(v3, entry.stored) << entry.pszTyped;
-        EXPECT_EQ(m_Recorder.m_Changes.size(), entry.nChanges) << entry.pszTyped;
+        EXPECT_EQ(m_Host.m_Changes.size(), entry.nChanges) << entry.pszTyped;
     }
     ASSERT_TRUE(Commit(p3, 1));
-    EXPECT_EQ(m_Recorder.m_Changes.size(), 9u);
-    EXPECT_EQ(m_Recorder.m_Changes.back().wParam, WPARAM(MAKELONG(0, 3)));
+    EXPECT_EQ(m_Host.m_Changes.size(), 9u);
+    EXPECT_EQ(m_Host.m_Changes.back().wParam, WPARAM(MAKELONG(0, 3)));
 
     ASSERT_TRUE(Edit(p4, 1, L"1, 2, 3, 4"));
     EXPECT_EQ(v4, (Vector4{1, 2, 3, 4}));
