@@ -39,7 +39,10 @@ protected:
     CString ToolText(UINT_PTR uId)
     {
         CToolTipCtrl* pToolTip = AfxGetModuleThreadState()->m_pToolTip;
-        TOOLINFO ti = {TTTOOLINFOW_V2_SIZE, 0, m_Grid, uId};
+        TOOLINFO ti = {};
+        ti.cbSize = TTTOOLINFOW_V2_SIZE;
+        ti.hwnd = m_Grid;
+        ti.uId = uId;
         CString strText = L"<none>";
         if (pToolTip != nullptr && pToolTip->SendMessage(TTM_GETTOOLINFO, 0, LPARAM(&ti)))
             pToolTip->GetText(strText, &m_Grid, uId);
