@@ -2,11 +2,11 @@
 // the list box's 3-D border gives way to a flat frame in the highlight colour.
 #include <ZNPropertyGrid.h>
 
-#include "../model/PropertyGridDrawContext.h"
-#include "../model/ZNPropertyGridCategory.h"
-#include "../model/ZNPropertyGridPaint.h"
-#include "../model/ZNPropertyGridProperty.h"
-#include "ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
+#include "model/PropertyGridDrawContext.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridPaint.h"
+#include "model/ZNPropertyGridProperty.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // box; and scrolling, which takes the editor away from its cell.
 #include <ZNPropertyGrid.h>
 
-#include "../model/ZNPropertyGridCategory.h"
-#include "../model/ZNPropertyGridProperty.h"
-#include "ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridProperty.h"
 
 namespace {
 

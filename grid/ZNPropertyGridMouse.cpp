@@ -2,9 +2,9 @@
 // the in-place editor that a click opens or closes.
 #include <ZNPropertyGrid.h>
 
-#include "../model/ZNPropertyGridCategory.h"
-#include "../model/ZNPropertyGridProperty.h"
-#include "ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridProperty.h"
 
 void CZNPropertyGrid::HandleReturnEvent(eReturnEvent eEvent, CZNPropertyGridItem* pItem)
 {

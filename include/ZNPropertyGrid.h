@@ -8,6 +8,8 @@
 
 #include <afxwin.h>
 
+#include "DibSurface.h"
+
 #include <vector>
 
 // Puts the module into the host's resource chain; call once before creating grids.
@@ -66,29 +68,6 @@ struct PropertyGridColumn
     int m_nWidth;
     int m_nPreferredWidth;
     double m_dRatio;
-};
-
-// An off-screen 32-bit drawing surface with its memory DC.
-class AFX_EXT_CLASS CDibSurface
-{
-public:
-    CDibSurface();
-    ~CDibSurface();
-    CDibSurface(const CDibSurface&) = delete;
-    CDibSurface& operator=(const CDibSurface&) = delete;
-
-    // Replaces the surface; false (and an empty surface) for depths other than 16, 24 and 32
-    // or when the section or its DC cannot be made.
-    bool CreateSurface(int width, int height, int bitsPerPixel);
-    void ReleaseSurface();
-
-    HBITMAP bitmap;
-    HGDIOBJ previous;
-    void* bits;
-    BITMAP info;
-    BITMAPINFO header;
-    HDC dc;
-    int stride;
 };
 
 class AFX_EXT_CLASS CZNPropertyGrid : public CListBox

@@ -1,6 +1,6 @@
-#include "ZNPropertyGridBrowseButton.h"
+#include "model/ZNPropertyGridBrowseButton.h"
 
-#include "ZNPropertyGridPaint.h"
+#include "model/ZNPropertyGridPaint.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // A node of the grid's tree: its children, its column texts, its row and its expand glyph.
-#include "ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridCategory.h"
 
-#include "../properties/ZNPropertyGridPropertyFloat.h"
-#include "../properties/ZNPropertyGridPropertyInteger.h"
-#include "../properties/ZNPropertyGridPropertyText.h"
-#include "../properties/ZNPropertyGridPropertyVector.h"
-#include "HelpText.h"
-#include "PropertyGridDrawContext.h"
-#include "ZNPropertyGridPaint.h"
-#include "ZNPropertyGridProperty.h"
+#include "model/HelpText.h"
+#include "model/PropertyGridDrawContext.h"
+#include "model/ZNPropertyGridPaint.h"
+#include "model/ZNPropertyGridProperty.h"
+#include "properties/ZNPropertyGridPropertyFloat.h"
+#include "properties/ZNPropertyGridPropertyInteger.h"
+#include "properties/ZNPropertyGridPropertyText.h"
+#include "properties/ZNPropertyGridPropertyVector.h"
 
 #include <algorithm>
 #include <new>

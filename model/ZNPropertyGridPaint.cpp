@@ -1,5 +1,5 @@
 // Colour arithmetic and visual-styles drawing for rows, glyphs and check boxes.
-#include "ZNPropertyGridPaint.h"
+#include "model/ZNPropertyGridPaint.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // What every property type shares: per-column host data, flags and check boxes, the common
 // parts of a row's painting, and the check box's mouse tracking.
-#include "ZNPropertyGridProperty.h"
+#include "model/ZNPropertyGridProperty.h"
 
-#include "HelpText.h"
-#include "PropertyGridDrawContext.h"
-#include "ZNPropertyGridCategory.h"
-#include "ZNPropertyGridPaint.h"
+#include "model/HelpText.h"
+#include "model/PropertyGridDrawContext.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridPaint.h"
 
 #include <iterator>
 

@@ -1,7 +1,7 @@
 // The commit and notification protocol every in-place editor shares.
-#include "ZNPropertyGridPropertyValueDlg.h"
+#include "model/ZNPropertyGridPropertyValueDlg.h"
 
-#include "ZNPropertyGridProperty.h"
+#include "model/ZNPropertyGridProperty.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ZNPropertyGridSingleEditDlg.h"
+#include "model/ZNPropertyGridSingleEditDlg.h"
 
 IMPLEMENT_DYNAMIC(CZNPropertyGridSingleEditDlg, CZNPropertyGridPropertyValueDlg)
 

@@ -2,9 +2,9 @@
 // edit control fills the editor, and the clipboard commands act on it.
 #pragma once
 
-#include "../resources/resource.h"
-#include "ZNPropertyGridPropertyTextEdit.h"
-#include "ZNPropertyGridPropertyValueDlg.h"
+#include "model/ZNPropertyGridPropertyTextEdit.h"
+#include "model/ZNPropertyGridPropertyValueDlg.h"
+#include "resources/resource.h"
 
 class CZNPropertyGridSingleEditDlg : public CZNPropertyGridPropertyValueDlg
 {

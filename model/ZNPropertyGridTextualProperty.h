@@ -3,10 +3,10 @@
 // it. Each type supplies its value's text and its editor's parsing; everything else is here.
 #pragma once
 
-#include "PropertyGridDrawContext.h"
-#include "ZNPropertyGridEditorHolder.h"
-#include "ZNPropertyGridProperty.h"
-#include "ZNPropertyGridSingleEditDlg.h"
+#include "model/PropertyGridDrawContext.h"
+#include "model/ZNPropertyGridEditorHolder.h"
+#include "model/ZNPropertyGridProperty.h"
+#include "model/ZNPropertyGridSingleEditDlg.h"
 
 // TProperty derives from this class (the templates dispatch to it without virtual operations,
 // so that the types keep the base's slot order and append only their own) and provides, public:

@@ -1,4 +1,4 @@
-#include "ZNPropertyGridPropertyFloat.h"
+#include "properties/ZNPropertyGridPropertyFloat.h"
 
 #include <stdlib.h>
 

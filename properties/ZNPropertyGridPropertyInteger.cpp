@@ -1,4 +1,4 @@
-#include "ZNPropertyGridPropertyInteger.h"
+#include "properties/ZNPropertyGridPropertyInteger.h"
 
 #include <stdlib.h>
 

@@ -1,4 +1,4 @@
-#include "ZNPropertyGridPropertyTextValueDlg.h"
+#include "properties/ZNPropertyGridPropertyTextValueDlg.h"
 
 IMPLEMENT_DYNAMIC(CZNPropertyGridPropertyTextValueDlg, CZNPropertyGridSingleEditDlg)
 

@@ -2,7 +2,7 @@
 // in the host's float array and edited as one line of comma-separated numbers.
 #pragma once
 
-#include "../model/ZNPropertyGridTextualProperty.h"
+#include "model/ZNPropertyGridTextualProperty.h"
 
 #include <algorithm>
 #include <iterator>

@@ -2,7 +2,7 @@
 // the notifications on their way to the host.
 #include "GridFixture.h"
 
-#include "../../grid/ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
 
 namespace {
 
