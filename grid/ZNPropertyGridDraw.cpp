@@ -86,7 +86,7 @@ void CZNPropertyGrid::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
     const RECT& rcItem = lpDrawItemStruct->rcItem;
     RECT rcGutter = {rcItem.left, rcItem.top, rcItem.left + m_nGutterWidth, rcItem.bottom};
-    CBrush brGutter(LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT)));
+    CBrush brGutter(GridLineColor());
     ::FillRect(context.hDC, &rcGutter, brGutter);
 
     if (pItem->m_eKind == ITEM_PROPERTY) {

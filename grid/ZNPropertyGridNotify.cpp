@@ -44,8 +44,8 @@ LRESULT CZNPropertyGrid::OnPropertyChange(WPARAM wParam, LPARAM lParam)
     if (hHost == nullptr)
         return 0;
     // Editors report the grid column; the host counts its value columns from 0.
-    WPARAM wHostParam = DWORD(MAKELONG(WORD(LOWORD(wParam) - 1), HIWORD(wParam)));
-    return ::SendMessageW(hHost, PGM_PROPERTYCHANGE, wHostParam, lParam);
+    return ::SendMessageW(hHost, PGM_PROPERTYCHANGE,
+                          PackNotifyParam(LOWORD(wParam) - 1, HIWORD(wParam)), lParam);
 }
 
 LRESULT CZNPropertyGrid::OnPropertyCheck(WPARAM wParam, LPARAM lParam)

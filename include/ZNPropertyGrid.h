@@ -212,28 +212,28 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-    DWORD m_dwFlags;
-    DWORD m_dwExtStyle;
-    CZNPropertyGridCategory* m_pRootCategory;
-    std::vector<PropertyGridColumn> m_Columns;
-    CFont m_NameFont;
-    CFont m_BoldFont;
-    int m_nTextInset;
-    int m_nGutterWidth;
-    RECT m_rcWindow;
-    POINT m_ptOrigin;
-    CDibSurface m_Surface;
-    int m_nDragColumn;
-    int m_nDragLeft;
-    int m_nMinimumWidth;
-    int m_nSavedLastWidth;
-    IZNPropertyGridProperty* m_pActiveProperty;
-    int m_nCurrentColumn;
-    IZNPropertyGridProperty* m_pCaptureProperty;
-    CZNPropertyGridHtmlCtrl* m_pHtmlHelp;
-    CString m_strHtmlTemplate;
-    CString m_strBasePath;
-    CWnd* m_pMessageWindow;
+    DWORD m_dwFlags;                            // PGF_ state bits
+    DWORD m_dwExtStyle;                         // PGS_ extended style bits
+    CZNPropertyGridCategory* m_pRootCategory;   // the invisible root of the tree; owned
+    std::vector<PropertyGridColumn> m_Columns;  // 0 the name column, then the value columns
+    CFont m_NameFont;                           // property rows: the system's status font
+    CFont m_BoldFont;                           // category rows: the same, bold
+    int m_nTextInset;                           // pixels before a cell's text
+    int m_nGutterWidth;                         // pixels of the strip left of column 0
+    RECT m_rcWindow;                            // window rectangle at (0, 0), for the frame
+    POINT m_ptOrigin;                           // horizontal scroll: the row DCs' window origin
+    CDibSurface m_Surface;                      // back buffer the rows are painted into
+    int m_nDragColumn;                          // column whose right border is under the mouse; -1
+    int m_nDragLeft;                            // left edge of that column, in content pixels
+    int m_nMinimumWidth;                        // the narrowest a column may get
+    int m_nSavedLastWidth;                      // proportional last column: its width before a drag
+    IZNPropertyGridProperty* m_pActiveProperty; // property whose editor is open, or null
+    int m_nCurrentColumn;                       // grid column of the current cell
+    IZNPropertyGridProperty* m_pCaptureProperty; // property tracking the mouse, or null
+    CZNPropertyGridHtmlCtrl* m_pHtmlHelp;        // the host's help view; not owned
+    CString m_strHtmlTemplate;                   // page the help view shows, from the resources
+    CString m_strBasePath;                       // file values below it show relative to it
+    CWnd* m_pMessageWindow;                      // receives the notifications; null: the parent
 
 private:
     // Posted to the grid itself to switch the list box's redraw back on once the host's
@@ -286,6 +286,6 @@ private:
     HWND HostWindow() const;
     CString CellToolTip(int nRow, int nColumn, CPoint point, UINT& nToolId) const;
 
-    bool m_bRedrawSuspended;
-    bool m_bResumePosted;
+    bool m_bRedrawSuspended; // the list box's redraw is off for a batch of rows
+    bool m_bResumePosted;    // PGM_RESUMEREDRAW waits in the queue
 };

@@ -30,7 +30,7 @@ bool IsGridWindow(const CZNPropertyGrid* pGrid)
 // Each level of nesting lightens the row a little more, so the tree's depth shows at a glance.
 COLORREF CategoryBackground(int nDepth)
 {
-    return LightenColor(10 * nDepth, LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT)));
+    return LightenColor(10 * nDepth, GridLineColor());
 }
 
 } // namespace

@@ -202,8 +202,7 @@ bool IZNPropertyGridProperty::SetCheckBoxState(int nIndex, unsigned nState)
     // are the mouse's business.
     CZNPropertyGrid* pGrid = GetGrid();
     if (IsCheckBoxChecked(nIndex) != bWasChecked && pGrid != nullptr) {
-        WPARAM wParam = DWORD(MAKELONG(nIndex, GetID()));
-        pGrid->SendMessage(PGM_PROPERTYCHECK, wParam,
+        pGrid->SendMessage(PGM_PROPERTYCHECK, PackNotifyParam(nIndex, GetID()),
                            reinterpret_cast<LPARAM>(GetUserData(nIndex)));
     }
     return true;
@@ -322,7 +321,7 @@ void IZNPropertyGridProperty::DrawGridLines(PropertyGridDrawContext* pContext)
 {
     CDC* pDC = CDC::FromHandle(pContext->hDC);
     const RECT& rcItem = pContext->pDIS->rcItem;
-    CPen pen(PS_SOLID, 1, LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT)));
+    CPen pen(PS_SOLID, 1, GridLineColor());
     CPen* pOldPen = pDC->SelectObject(&pen);
 
     int x = rcItem.left + pContext->nGutterWidth;

@@ -11,6 +11,13 @@ struct PropertyGridDrawContext;
 #define PGP_CHECKBOXMASK 0xF0000000u
 #define PGP_CHECKBOXSHIFT 28
 
+// The wParam of the grid's notifications: a column in the low word, the property's identifier
+// in the high word.
+inline WPARAM PackNotifyParam(int nColumn, unsigned nID)
+{
+    return DWORD(MAKELONG(WORD(nColumn), WORD(nID)));
+}
+
 class IZNPropertyGridProperty
 {
 public:

@@ -28,9 +28,9 @@ void CZNPropertyGridPropertyValueDlg::ApplyValue()
         return;
     // The grid turns the grid column into a value index before the host sees it.
     int nColumn = m_pProperty->GetActiveColumn();
-    WPARAM wParam = DWORD(MAKELONG(nColumn, m_pProperty->GetID()));
     LPARAM lParam = reinterpret_cast<LPARAM>(m_pProperty->GetUserData(nColumn - 1));
-    pParent->SendMessage(PGM_PROPERTYCHANGE, wParam, lParam);
+    pParent->SendMessage(PGM_PROPERTYCHANGE, PackNotifyParam(nColumn, m_pProperty->GetID()),
+                         lParam);
 }
 
 void CZNPropertyGridPropertyValueDlg::OnEditClosed() {}
