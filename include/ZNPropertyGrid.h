@@ -52,6 +52,18 @@ enum eReturnEvent
 #define PGM_PROPERTYCHECK 0x591
 #define PGM_PROPERTYEXECUTE 0x592
 
+// Check-box states of a value cell (SetPropertyCheckBoxState, GetPropertyCheckBoxState), in the
+// top four bits; the other bits of a state passed in are ignored. The mouse moves a box through
+// hot and pressed looks of its own between these.
+#define PGCB_NONE 0x00000000u // no check box in the cell
+#define PGCB_UNCHECKED 0x10000000u
+#define PGCB_UNCHECKEDDISABLED 0x40000000u // shown unchecked; the user cannot change it
+#define PGCB_CHECKED 0x50000000u
+#define PGCB_CHECKEDDISABLED 0x80000000u
+#define PGCB_MIXED 0x90000000u // neither: IsPropertyCheckBoxChecked answers false
+#define PGCB_MIXEDDISABLED 0xC0000000u
+#define PGCB_MASK 0xF0000000u
+
 // State flags (SetFlag, ClearFlag, ToggleFlag, TestFlag).
 #define PGF_INITIALIZED 0x1
 #define PGF_COLUMNDRAG 0x2

@@ -3,13 +3,6 @@
 
 #include "model/ZNPropertyGridProperty.h"
 
-namespace {
-
-// Room between a cell's check box and the editor, as between the box and the painted text.
-constexpr int kCheckBoxGap = 4;
-
-} // namespace
-
 IMPLEMENT_DYNAMIC(CZNPropertyGridPropertyValueDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(CZNPropertyGridPropertyValueDlg, CDialog)
@@ -97,8 +90,8 @@ bool ActivateInPlaceEditor(IZNPropertyGridProperty* pProperty,
     if (!pProperty->GetValue(nIndex, &pValue) || pProperty->TestFlag(nIndex, PGP_ENABLED) == 0)
         return false;
     // The check box stays visible and clickable beside the editor.
-    if (pProperty->TestFlag(nIndex, PGP_CHECKBOXMASK) != 0)
-        pCell->left += IZNPropertyGridProperty::CheckBoxRect(*pCell).Width() + kCheckBoxGap;
+    if (pProperty->TestFlag(nIndex, PGCB_MASK) != 0)
+        CZNPropertyGridCheckBox::SkipBox(*pCell);
     if (pValue != nullptr && pEditor != nullptr && pEditor->m_hWnd != nullptr)
         pEditor->BeginEdit(pProperty, pValue, pCell);
     return pProperty->SetActiveColumn(nColumn, pCell);

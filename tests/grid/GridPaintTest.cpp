@@ -150,7 +150,7 @@ TEST_F(GridPaintTest, CellsWithoutValueAreDarkerAndDisabledTextIsGrey)
 // A mixed box: the theme's own mixed state, or classically the checked look.
 TEST_F(GridPaintTest, AMixedCheckBoxLooksAsTheSystemDrawsIt)
 {
-    m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperties[0], 0, 0x90000000);
+    m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperties[0], 0, PGCB_MIXED);
     pgtest::Pixels pixels = Capture();
     EXPECT_EQ(CountDifferences(pixels, CheckBox(1, 1), ::GetSysColor(COLOR_WINDOW),
                                [&](HDC hDC, RECT& rc) {

@@ -109,7 +109,7 @@ TEST_F(TextEdit, EditorCoversTheCellRightOfItsCheckBox)
                  "CZNPropertyGridPropertyTextEdit");
 
     ASSERT_TRUE(pgtest::PressKey(VK_ESCAPE));
-    m_Grid.SetPropertyCheckBoxState(m_pCategory, pProperty, 0, 0x10000000);
+    m_Grid.SetPropertyCheckBoxState(m_pCategory, pProperty, 0, PGCB_UNCHECKED);
     ASSERT_TRUE(pgtest::Click(m_Grid.m_hWnd, {rcCell.right - 10, rcCell.top + 5}));
     // The box's side is the cell's height less 4, and 4 pixels part it from the editor.
     EXPECT_EQ(EditorRect(),
@@ -206,7 +206,7 @@ TEST_F(TextEdit, TextIsPaintedFromTheHostVariableAfterTheCheckBox)
     CString strText = L"MMM", strBoxed = L"MMM";
     CRect rcPlain = EditRect(Add(PGT_TEXT, 3, &strText), 1);
     IZNPropertyGridProperty* pBoxed = Add(PGT_TEXT, 4, &strBoxed);
-    m_Grid.SetPropertyCheckBoxState(m_pCategory, pBoxed, 0, 0x10000000);
+    m_Grid.SetPropertyCheckBoxState(m_pCategory, pBoxed, 0, PGCB_UNCHECKED);
     CRect rcBoxed = EditRect(pBoxed, 1);
     m_Grid.Invalidate(FALSE);
     pgtest::Pixels pixels = pgtest::CaptureClient(m_Grid.m_hWnd);

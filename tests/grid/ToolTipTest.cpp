@@ -18,7 +18,7 @@ protected:
         EditTest::SetUp();
         for (unsigned nID = 1; nID <= 3; ++nID)
             m_pProperty = Add(PGT_TEXT, nID, &m_strValue);
-        m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperty, 0, 1u << 28);
+        m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperty, 0, PGCB_UNCHECKED);
         m_Grid.SetPropertyCheckBoxTooltip(m_pCategory, m_pProperty, 0, L"tick");
         pgtest::PumpMessages();
     }
