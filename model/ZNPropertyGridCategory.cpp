@@ -5,10 +5,7 @@
 #include "model/PropertyGridDrawContext.h"
 #include "model/ZNPropertyGridPaint.h"
 #include "model/ZNPropertyGridProperty.h"
-#include "properties/ZNPropertyGridPropertyFloat.h"
-#include "properties/ZNPropertyGridPropertyInteger.h"
-#include "properties/ZNPropertyGridPropertyText.h"
-#include "properties/ZNPropertyGridPropertyVector.h"
+#include "properties/ZNPropertyGridPropertyFactory.h"
 
 #include <algorithm>
 #include <new>
@@ -89,31 +86,8 @@ IZNPropertyGridProperty* CZNPropertyGridCategory::AddProperty(const wchar_t* psz
                                                               eZNPropertyGridType eType,
                                                               const wchar_t* pszOptions)
 {
-    IZNPropertyGridProperty* pProperty = nullptr;
-    switch (unsigned(eType)) {
-    case PGT_TEXT:
-        pProperty =
-            new (std::nothrow) CZNPropertyGridPropertyText(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    case PGT_INTEGER:
-        pProperty = new (std::nothrow)
-            CZNPropertyGridPropertyInteger(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    case PGT_FLOAT:
-        pProperty = new (std::nothrow)
-            CZNPropertyGridPropertyFloat(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    case PGT_VECTOR3:
-        pProperty = new (std::nothrow)
-            CZNPropertyGridPropertyVector3(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    case PGT_VECTOR4:
-        pProperty = new (std::nothrow)
-            CZNPropertyGridPropertyVector4(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    default: // types whose class this build does not have, and values that name no type
-        return nullptr;
-    }
+    IZNPropertyGridProperty* pProperty =
+        CZNPropertyGridPropertyFactory::Create(this, pszName, pszHelp, nID, eType, pszOptions);
     if (pProperty == nullptr)
         return nullptr;
     for (size_t i = 0; i < m_ColumnTexts.size(); ++i)

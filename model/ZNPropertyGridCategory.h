@@ -17,7 +17,8 @@ public:
     // Tree building
     CZNPropertyGridCategory* AddCategory(const wchar_t* pszName, const wchar_t* pszHelp);
     bool RemoveCategory(CZNPropertyGridCategory* pCategory);
-    // The factory of properties: null for a type whose class this build does not have.
+    // Makes the property and gives it a value column per column text; null for a type value
+    // the factory has no class for.
     IZNPropertyGridProperty* AddProperty(const wchar_t* pszName, const wchar_t* pszHelp,
                                          unsigned nID, eZNPropertyGridType eType,
                                          const wchar_t* pszOptions);

@@ -79,6 +79,12 @@ TEST_F(ModelTest, FactoryAndLookupsStayWithinTheCategory)
         EXPECT_EQ(m_Grid.AddProperty(pCategory, L"N", L"", 5, eZNPropertyGridType(nType), L""),
                   nullptr);
     EXPECT_EQ(m_Grid.GetPropertyCount(pCategory), 0u);
+    for (eZNPropertyGridType eMade : {PGT_TEXT, PGT_INTEGER, PGT_FLOAT, PGT_VECTOR3, PGT_VECTOR4}) {
+        auto* pMade = m_Grid.AddProperty(pCategory, L"N", L"", 5, eMade, nullptr);
+        eZNPropertyGridType eType = PGT_MEMO;
+        EXPECT_TRUE(m_Grid.GetPropertyType(pCategory, pMade, eType) && eType == eMade) << eMade;
+        m_Grid.RemoveProperty(pCategory, pMade);
+    }
 
     auto* pFirst = AddText(pCategory, 5);
     auto* pSecond = AddText(pCategory, 5);
