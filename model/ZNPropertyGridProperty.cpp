@@ -372,3 +372,19 @@ void CZNPropertyGridValueProperty::DrawItem(PropertyGridDrawContext* pContext)
     if (pOldFont != nullptr)
         pDC->SelectObject(pOldFont);
 }
+
+bool CZNPropertyGridValueProperty::DrawValueBase(PropertyGridDrawContext* pContext, int nColumn,
+                                                 const RECT& rcCell, CRect& rcText)
+{
+    // The base paints the background and the check box and tells how far the box pushed the
+    // text to the right.
+    RECT rcRest = rcCell;
+    IZNPropertyGridProperty::DrawValue(pContext, nColumn, &rcRest);
+    int nIndex = nColumn - 1;
+    if (!IsSlot(m_Values, nIndex) || m_Values[nIndex] == nullptr ||
+        !pContext->GetVisibleCellRect(nColumn, &rcText))
+        return false;
+    rcText.left += pContext->nTextInset + (rcRest.left - rcCell.left);
+    rcText.right -= 1;
+    return true;
+}

@@ -107,5 +107,12 @@ public:
 protected:
     using IZNPropertyGridProperty::IZNPropertyGridProperty;
 
+    // What every type's DrawValue paints first: the cell's background and check box. Then,
+    // when the column's value is set, true with the rectangle for the value's text: the visible
+    // part of the cell after its check box, less the text inset on the left and a pixel on the
+    // right.
+    bool DrawValueBase(PropertyGridDrawContext* pContext, int nColumn, const RECT& rcCell,
+                       CRect& rcText);
+
     std::vector<void*> m_Values; // host storage per value column, not owned
 };

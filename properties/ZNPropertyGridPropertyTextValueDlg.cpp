@@ -5,7 +5,7 @@ IMPLEMENT_DYNAMIC(CZNPropertyGridPropertyTextValueDlg, CZNPropertyGridSingleEdit
 void CZNPropertyGridPropertyTextValueDlg::ApplyValue()
 {
     if (m_pValue != nullptr) {
-        CString strText = EditText();
+        CString strText = GetEditText();
         m_bChanged = strText.Compare(*m_pValue) != 0;
         if (m_bChanged)
             *m_pValue = strText;
