@@ -200,7 +200,10 @@ void CZNPropertyGridCategory::DrawGlyph(HWND hWnd, HDC hDC, const RECT& rcArea)
 {
     int nLeft = rcArea.left + (rcArea.right - rcArea.left - kGlyphSize) / 2;
     int nTop = rcArea.top + (rcArea.bottom - rcArea.top - kGlyphSize) / 2;
+    // Kept in client coordinates, which the mouse uses: the DC's own include the horizontal
+    // scroll.
     m_rcGlyph = {nLeft, nTop, nLeft + kGlyphSize, nTop + kGlyphSize};
+    ::LPtoDP(hDC, reinterpret_cast<POINT*>(&m_rcGlyph), 2);
 
     int nState = IsExpanded() ? kTreeGlyphExpanded : kTreeGlyphCollapsed;
     if (DrawThemedPart(hWnd, hDC, L"TREEVIEW", kTreeGlyphPart, nState, rcArea))

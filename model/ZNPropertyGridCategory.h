@@ -45,15 +45,15 @@ public:
     // Ancestors, the root included: 1 for a category directly under the root.
     int GetDepth() const;
 
-    DWORD m_dwFlags; // bit 0: expanded
-    CString m_strName;
-    CString m_strHelp;
-    CZNPropertyGrid* m_pGrid;
-    CZNPropertyGridCategory* m_pParent;
-    std::vector<CZNPropertyGridCategory*> m_Categories;
-    std::vector<IZNPropertyGridProperty*> m_Properties;
-    std::vector<CString> m_ColumnTexts;
-    RECT m_rcGlyph;
+    DWORD m_dwFlags;                                    // bit 0: expanded
+    CString m_strName;                                  // shown in the name column
+    CString m_strHelp;                                  // for the help pane, breaks as <BR>
+    CZNPropertyGrid* m_pGrid;                           // the grid the tree belongs to
+    CZNPropertyGridCategory* m_pParent;                 // null for the root
+    std::vector<CZNPropertyGridCategory*> m_Categories; // sub-categories; owned
+    std::vector<IZNPropertyGridProperty*> m_Properties; // owned
+    std::vector<CString> m_ColumnTexts;                 // per value column: the row's text
+    RECT m_rcGlyph; // the expand glyph's box as last painted, in client coordinates
 
 private:
     void DrawGlyph(HWND hWnd, HDC hDC, const RECT& rcArea);

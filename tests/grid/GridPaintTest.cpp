@@ -245,6 +245,30 @@ TEST_F(GridPaintTest, GlyphShowsTheStateAndOnlyItsBoxToggles)
     EXPECT_EQ(m_Grid.GetCount(), 4);
 }
 
+// Paged to the right, the glyph leaves the view with its row: a click where it was toggles
+// nothing, and back at the left edge it toggles again.
+TEST_F(GridPaintTest, AGlyphScrolledOutOfViewTogglesNothing)
+{
+    m_Host.DestroyWindow();
+    ASSERT_TRUE(CreateHost() && Initialize(0, {400, 400}));
+    AddRows();
+    CRect rcRow;
+    m_Grid.GetItemRect(0, &rcRow);
+    CPoint ptGlyph(rcRow.left + 1 + (kGutterWidth - 1) / 2, rcRow.CenterPoint().y);
+
+    m_Grid.SendMessage(WM_HSCROLL, SB_PAGERIGHT);
+    pgtest::PumpMessages();
+    ASSERT_GT(m_Grid.GetScrollPos(SB_HORZ), kGutterWidth);
+    ASSERT_TRUE(pgtest::Click(m_Grid, ptGlyph));
+    EXPECT_TRUE(m_pCategory->IsExpanded());
+    EXPECT_EQ(m_Grid.GetCount(), 4);
+
+    m_Grid.SendMessage(WM_HSCROLL, SB_LEFT);
+    pgtest::PumpMessages();
+    ASSERT_TRUE(pgtest::Click(m_Grid, ptGlyph));
+    EXPECT_FALSE(m_pCategory->IsExpanded());
+}
+
 TEST_F(GridPaintTest, AClientEdgeBecomesAOnePixelFrameOfHighlight)
 {
     m_Host.DestroyWindow();
