@@ -176,7 +176,7 @@ public:
     bool ReleaseCaptureProperty();
 
     // Every cell is a tool of its own, (column count x row + column) x 2; a check box is the
-    // tool after its cell's.
+    // tool after its cell's. -1 outside the cells.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
