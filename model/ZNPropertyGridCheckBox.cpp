@@ -38,110 +38,25 @@ void DrawClassic(HDC hDC, unsigned nState, RECT rcBox)
     ::DrawFrameControl(hDC, &rcBox, DFC_BUTTON, kFrameFlags[nState] | DFCS_FLAT);
 }
 
-// Transitions of the states; 0 where a state does not change.
-unsigned PressedState(unsigned nState)
-{
-    switch (nState) {
-    case 1:
-    case 2:
-        return 3;
-    case 5:
-    case 6:
-        return 7;
-    case 9:
-    case 10:
-        return 11;
-    default:
-        return 0;
-    }
-}
-
+// Where each state (0 to 12) goes; 0 where it does not change. The states come in three kinds,
+// unchecked (1 to 4), checked (5 to 8) and mixed (9 to 12), each normal, hot, pressed and
+// disabled; a disabled box never changes.
+using StateTable = unsigned[13];
+// A press on the box.
+constexpr StateTable kPressed = {0, 3, 3, 0, 0, 7, 7, 0, 0, 11, 11, 0, 0};
 // A release on the box toggles it and leaves it hot, the mouse being still over it.
-unsigned ReleasedInsideState(unsigned nState)
-{
-    switch (nState) {
-    case 1:
-    case 2:
-    case 3:
-    case 9:
-    case 10:
-    case 11:
-        return 6;
-    case 5:
-    case 6:
-    case 7:
-        return 2;
-    default:
-        return 0;
-    }
-}
-
+constexpr StateTable kReleasedInside = {0, 6, 6, 6, 0, 2, 2, 2, 0, 6, 6, 6, 0};
 // A release away from the box after a press on it gives up: back to normal, unchanged.
-unsigned ReleasedOutsideState(unsigned nState)
-{
-    switch (nState) {
-    case 1:
-    case 2:
-    case 3:
-        return 1;
-    case 5:
-    case 6:
-    case 7:
-        return 5;
-    case 9:
-    case 10:
-    case 11:
-        return 9;
-    default:
-        return 0;
-    }
-}
+constexpr StateTable kReleasedOutside = {0, 1, 1, 1, 0, 5, 5, 5, 0, 9, 9, 9, 0};
+// The mouse coming onto the box, and leaving it.
+constexpr StateTable kHot = {0, 2, 0, 0, 0, 6, 0, 0, 0, 10, 0, 0, 0};
+constexpr StateTable kCold = {0, 0, 1, 0, 0, 0, 5, 0, 0, 0, 9, 0, 0};
+// Space checks an unchecked or mixed box and clears a checked one, in its normal look.
+constexpr StateTable kSpaceToggled = {0, 5, 5, 5, 0, 1, 1, 1, 0, 5, 5, 5, 0};
 
-unsigned HotState(unsigned nState)
+unsigned Next(const StateTable& table, unsigned nState)
 {
-    switch (nState) {
-    case 1:
-        return 2;
-    case 5:
-        return 6;
-    case 9:
-        return 10;
-    default:
-        return 0;
-    }
-}
-
-unsigned ColdState(unsigned nState)
-{
-    switch (nState) {
-    case 2:
-        return 1;
-    case 6:
-        return 5;
-    case 10:
-        return 9;
-    default:
-        return 0;
-    }
-}
-
-unsigned SpaceToggledState(unsigned nState)
-{
-    switch (nState) {
-    case 1:
-    case 2:
-    case 3:
-    case 9:
-    case 10:
-    case 11:
-        return 5;
-    case 5:
-    case 6:
-    case 7:
-        return 1;
-    default:
-        return 0;
-    }
+    return nState < std::size(table) ? table[nState] : 0;
 }
 
 unsigned StateOfCell(IZNPropertyGridProperty* pProperty, int nIndex)
@@ -191,7 +106,7 @@ void CZNPropertyGridCheckBox::Draw(HWND hWnd, HDC hDC, unsigned nState, const RE
 
 bool CZNPropertyGridCheckBox::ToggleWithSpace(IZNPropertyGridProperty* pProperty, int nIndex)
 {
-    unsigned nToggled = SpaceToggledState(StateOfCell(pProperty, nIndex));
+    unsigned nToggled = Next(kSpaceToggled, StateOfCell(pProperty, nIndex));
     if (nToggled == 0)
         return false;
     // The property tells the host when the box changes between checked and not checked.
@@ -234,81 +149,78 @@ eReturnEvent CZNPropertyGridCheckBox::Track(IZNPropertyGridProperty* pProperty, 
         return RE_NONE;
     rcCell.right -= 1;
     rcCell.bottom -= 1;
-    return (this->*pHandler)(pProperty, nRow, nColumn - 1, BoxRect(rcCell), point) ? RE_HANDLED
-                                                                                   : RE_NONE;
+    // A cell without a box leaves the event to the grid.
+    int nIndex = nColumn - 1;
+    unsigned nState = StateOfCell(pProperty, nIndex);
+    if (nState == 0)
+        return RE_NONE;
+    bool bHandled = (this->*pHandler)(pProperty, nRow, nIndex, nState, BoxRect(rcCell), point);
+    return bHandled ? RE_HANDLED : RE_NONE;
 }
 
 bool CZNPropertyGridCheckBox::Press(IZNPropertyGridProperty* pProperty, int nRow, int nIndex,
-                                    const CRect& rcBox, CPoint point)
+                                    unsigned nState, const CRect& rcBox, CPoint point)
 {
-    unsigned nState = StateOfCell(pProperty, nIndex);
-    if (nState == 0 || !rcBox.PtInRect(point))
+    if (!rcBox.PtInRect(point))
         return false;
-    CZNPropertyGrid* pGrid = pProperty->GetGrid();
-    pGrid->DeactivateProperty();
-    unsigned nPressed = PressedState(nState);
+    pProperty->GetGrid()->DeactivateProperty();
+    unsigned nPressed = Next(kPressed, nState);
     if (nPressed == 0)
         return true;
-    m_bCheckBoxPressed = true;
-    TrackBox(nRow, nIndex);
-    pGrid->SetCaptureProperty(pProperty);
-    Change(pProperty, nIndex, nPressed, rcBox);
+    BeginTracking(pProperty, m_bCheckBoxPressed, nRow, nIndex, nPressed, rcBox);
     return true;
 }
 
 bool CZNPropertyGridCheckBox::Release(IZNPropertyGridProperty* pProperty, int nRow, int nIndex,
-                                      const CRect& rcBox, CPoint point)
+                                      unsigned nState, const CRect& rcBox, CPoint point)
 {
-    unsigned nState = StateOfCell(pProperty, nIndex);
-    if (nState == 0)
-        return false;
     unsigned nReleased = 0;
     if (rcBox.PtInRect(point))
-        nReleased = ReleasedInsideState(nState);
+        nReleased = Next(kReleasedInside, nState);
     else if (m_bCheckBoxPressed)
-        nReleased = ReleasedOutsideState(nState);
+        nReleased = Next(kReleasedOutside, nState);
     else
         return false;
-    m_bCheckBoxPressed = false;
-    // A box still under the mouse keeps the capture, to turn cold when the mouse leaves it.
-    if (!m_bCheckBoxHot)
-        pProperty->GetGrid()->ReleaseCaptureProperty();
-    Change(pProperty, nIndex, nReleased, rcBox);
+    EndTracking(pProperty, m_bCheckBoxPressed, nIndex, nReleased, rcBox);
     return true;
 }
 
 bool CZNPropertyGridCheckBox::Hover(IZNPropertyGridProperty* pProperty, int nRow, int nIndex,
-                                    const CRect& rcBox, CPoint point)
+                                    unsigned nState, const CRect& rcBox, CPoint point)
 {
-    unsigned nState = StateOfCell(pProperty, nIndex);
-    if (nState == 0)
-        return false;
-    CZNPropertyGrid* pGrid = pProperty->GetGrid();
     if (rcBox.PtInRect(point)) {
-        unsigned nHot = HotState(nState);
-        if (nHot == 0)
-            return true;
-        m_bCheckBoxHot = true;
-        TrackBox(nRow, nIndex);
-        pGrid->SetCaptureProperty(pProperty);
-        Change(pProperty, nIndex, nHot, rcBox);
+        unsigned nHot = Next(kHot, nState);
+        if (nHot != 0)
+            BeginTracking(pProperty, m_bCheckBoxHot, nRow, nIndex, nHot, rcBox);
         return true;
     }
-    unsigned nCold = ColdState(nState);
-    if (nCold == 0 && !m_bCheckBoxHot)
-        return true;
-    m_bCheckBoxHot = false;
-    // A pressed box keeps the capture until the button is released.
-    if (!m_bCheckBoxPressed)
-        pGrid->ReleaseCaptureProperty();
-    Change(pProperty, nIndex, nCold, rcBox);
+    unsigned nCold = Next(kCold, nState);
+    if (nCold != 0 || m_bCheckBoxHot)
+        EndTracking(pProperty, m_bCheckBoxHot, nIndex, nCold, rcBox);
     return true;
 }
 
-void CZNPropertyGridCheckBox::TrackBox(int nRow, int nIndex)
+// A box is tracked while it is pressed or hot, bReason being one of the two flags: the property
+// holds the grid's mouse capture from the first reason until neither is left, so that a pressed
+// box hears of the release wherever it happens and a hot box of the mouse leaving it.
+void CZNPropertyGridCheckBox::BeginTracking(IZNPropertyGridProperty* pProperty, bool& bReason,
+                                            int nRow, int nIndex, unsigned nState,
+                                            const CRect& rcBox)
 {
+    bReason = true;
     m_nCaptureItem = nRow;
     m_nCaptureColumn = nIndex + 1;
+    pProperty->GetGrid()->SetCaptureProperty(pProperty);
+    Change(pProperty, nIndex, nState, rcBox);
+}
+
+void CZNPropertyGridCheckBox::EndTracking(IZNPropertyGridProperty* pProperty, bool& bReason,
+                                          int nIndex, unsigned nState, const CRect& rcBox)
+{
+    bReason = false;
+    if (!m_bCheckBoxPressed && !m_bCheckBoxHot)
+        pProperty->GetGrid()->ReleaseCaptureProperty();
+    Change(pProperty, nIndex, nState, rcBox);
 }
 
 // The box is repainted in its new state (0: it keeps its state). Nothing is touched after the

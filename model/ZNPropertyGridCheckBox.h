@@ -41,16 +41,21 @@ public:
     eReturnEvent OnMouseMove(IZNPropertyGridProperty* pProperty, CPoint point);
 
 private:
+    // A handler answers whether the event was the box's; nState is the box's state, not 0.
     using Handler = bool (CZNPropertyGridCheckBox::*)(IZNPropertyGridProperty* pProperty, int nRow,
-                                                      int nIndex, const CRect& rcBox, CPoint point);
+                                                      int nIndex, unsigned nState,
+                                                      const CRect& rcBox, CPoint point);
     eReturnEvent Track(IZNPropertyGridProperty* pProperty, CPoint point, Handler pHandler);
-    bool Press(IZNPropertyGridProperty* pProperty, int nRow, int nIndex, const CRect& rcBox,
-               CPoint point);
-    bool Release(IZNPropertyGridProperty* pProperty, int nRow, int nIndex, const CRect& rcBox,
-                 CPoint point);
-    bool Hover(IZNPropertyGridProperty* pProperty, int nRow, int nIndex, const CRect& rcBox,
-               CPoint point);
-    void TrackBox(int nRow, int nIndex);
+    bool Press(IZNPropertyGridProperty* pProperty, int nRow, int nIndex, unsigned nState,
+               const CRect& rcBox, CPoint point);
+    bool Release(IZNPropertyGridProperty* pProperty, int nRow, int nIndex, unsigned nState,
+                 const CRect& rcBox, CPoint point);
+    bool Hover(IZNPropertyGridProperty* pProperty, int nRow, int nIndex, unsigned nState,
+               const CRect& rcBox, CPoint point);
+    void BeginTracking(IZNPropertyGridProperty* pProperty, bool& bReason, int nRow, int nIndex,
+                       unsigned nState, const CRect& rcBox);
+    void EndTracking(IZNPropertyGridProperty* pProperty, bool& bReason, int nIndex, unsigned nState,
+                     const CRect& rcBox);
     static void Change(IZNPropertyGridProperty* pProperty, int nIndex, unsigned nState,
                        const CRect& rcBox);
 
