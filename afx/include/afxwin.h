@@ -787,9 +787,12 @@ AFX_CORE_API BOOL AFXAPI AfxPumpMessage();
 
 AFX_CORE_API HINSTANCE AFXAPI AfxGetResourceHandle();
 AFX_CORE_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
-// The first module of the resource chain (the application's resources, then every extension
-// DLL's) that holds the resource; the application's resource handle when none does.
+// The first module of the resource chain (the application's resources, every extension DLL's,
+// then the framework's own) that holds the resource; the application's resource handle when
+// none does.
 AFX_CORE_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+// The first module of the resource chain with a non-empty string nID; null when none has one.
+AFX_CORE_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
 
 struct AFX_EXTENSION_MODULE
 {
