@@ -30,12 +30,15 @@ public:
     CString(PCXSTR psz);
     CString(PCXSTR pch, int nLength);
     CString(wchar_t ch, int nRepeat = 1);
+    // From 8-bit text in the thread's ANSI code page, as MFC's CStringW converts it.
+    CString(const char* psz);
     ~CString();
 
     CString& operator=(const CString& other);
     CString& operator=(CString&& other) noexcept;
     CString& operator=(PCXSTR psz);
     CString& operator=(wchar_t ch);
+    CString& operator=(const char* psz);
 
     CString& operator+=(const CString& other);
     CString& operator+=(PCXSTR psz);

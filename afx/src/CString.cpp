@@ -156,6 +156,15 @@ CString::CString(wchar_t ch, int nRepeat) : CString()
     }
 }
 
+CString::CString(const char* psz) : CString()
+{
+    int nLength = psz ? ::MultiByteToWideChar(CP_THREAD_ACP, 0, psz, -1, nullptr, 0) - 1 : 0;
+    if (nLength > 0) {
+        ::MultiByteToWideChar(CP_THREAD_ACP, 0, psz, -1, PrepareWrite(nLength), nLength + 1);
+        SetLength(nLength);
+    }
+}
+
 CString::~CString()
 {
     Release(GetData());
@@ -181,6 +190,11 @@ CString& CString::operator=(PCXSTR psz)
 {
     Assign(psz, StringLength(psz));
     return *this;
+}
+
+CString& CString::operator=(const char* psz)
+{
+    return *this = CString(psz);
 }
 
 CString& CString::operator=(wchar_t ch)
