@@ -237,6 +237,11 @@ protected:                                                                      
     AFX_MSG_ENTRY(WM_ENABLE, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(BOOL),                    \
                                              &ThisClass::OnEnable)(BOOL(call.wParam)))
 
+#define ON_WM_SYSCOMMAND()                                                                         \
+    AFX_MSG_ENTRY(WM_SYSCOMMAND,                                                                   \
+                  AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT, LPARAM),                       \
+                                  &ThisClass::OnSysCommand)(UINT(call.wParam), call.lParam))
+
 #define ON_WM_TIMER()                                                                              \
     AFX_MSG_ENTRY(WM_TIMER, AFX_MSG_CALL_AS(void (AFX_MSG_CALL CWnd::*)(UINT_PTR),                 \
                                             &ThisClass::OnTimer)(UINT_PTR(call.wParam)))

@@ -390,6 +390,7 @@ public:
     afx_msg void OnKillFocus(CWnd* pNewWnd) { Default(); }
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) { Default(); }
     afx_msg void OnEnable(BOOL bEnable) { Default(); }
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam) { Default(); }
     afx_msg void OnTimer(UINT_PTR nIDEvent) { Default(); }
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) { Default(); }
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
