@@ -12,9 +12,10 @@ class AFX_EXT_CLASS CZNFrameControl
 public:
     enum eZNFrameControlKind
     {
-        FCK_NODE = 0,      // a node of the host's own
-        FCK_WINDOW = 1,    // CZNFrameControlWnd
-        FCK_CONTAINER = 2, // CZNFrameContainer
+        FCK_NODE = 0,           // a node of the host's own
+        FCK_WINDOW = 1,         // CZNFrameControlWnd
+        FCK_CONTAINER = 2,      // CZNFrameContainer
+        FCK_SPLITCONTAINER = 3, // CZNFrameSplitContainer
     };
 
     virtual ~CZNFrameControl();

@@ -1,9 +1,11 @@
-// The frame factory: the container template and container creation.
+// The frame factory: the container template, container creation and the placement profile.
 #include "frame/ZNFrameFactory.h"
 
 #include "frame/ZNFrameContainer.h"
 #include "frame/ZNFrameLayout.h"
+#include "frame/ZNFrameSplitContainer.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -30,6 +32,19 @@ constexpr size_t kFaceNameOffset = 38;
 
 constexpr wchar_t kTabItemText[] = L"TabItemContainer";
 
+// The profile entries of the window rectangle, in the order they are written.
+struct WindowEntry
+{
+    const wchar_t* pszEntry;
+    LONG RECT::*pEdge;
+};
+constexpr WindowEntry kWindowEntries[] = {
+    {L"Window.Left", &RECT::left},
+    {L"Window.Right", &RECT::right},
+    {L"Window.Top", &RECT::top},
+    {L"Window.Bottom", &RECT::bottom},
+};
+
 template <class T> void Put(std::vector<BYTE>& bytes, size_t nOffset, T value)
 {
     std::memcpy(bytes.data() + nOffset, &value, sizeof value);
@@ -45,6 +60,72 @@ CWnd* FindTabItem(HWND hWnd)
             return CWnd::FromHandlePermanent(hWnd);
     }
     return nullptr;
+}
+
+CString SectionName(const char* pszName)
+{
+    return L"Dialogs\\" + CString(pszName);
+}
+
+CString SplitEntry(int nSplitId)
+{
+    CString strEntry;
+    strEntry.Format(L"SplitContainer.%d", nSplitId);
+    return strEntry;
+}
+
+// A child dialog is placed by its parent; every other dialog keeps its own placement.
+bool KeepsOwnPlacement(CWnd* pDialog)
+{
+    return pDialog->GetParent() == nullptr || (pDialog->GetStyle() & WS_POPUP) != 0;
+}
+
+// Calls fn for every split container of the tree, each before the panes it holds.
+template <class Fn> void ForEachSplitContainer(CZNFrameContainer* pContainer, const Fn& fn)
+{
+    if (pContainer == nullptr)
+        return;
+    for (int i = 0; i < pContainer->GetControlCount(); ++i) {
+        CZNFrameControl* pControl = pContainer->GetControl(i);
+        int nKind = pControl == nullptr ? CZNFrameControl::FCK_NODE : pControl->GetKind();
+        if (nKind == CZNFrameControl::FCK_CONTAINER) {
+            ForEachSplitContainer(static_cast<CZNFrameContainer*>(pControl), fn);
+        } else if (nKind == CZNFrameControl::FCK_SPLITCONTAINER) {
+            auto* pSplit = static_cast<CZNFrameSplitContainer*>(pControl);
+            fn(pSplit);
+            ForEachSplitContainer(pSplit->GetPane(0), fn);
+            ForEachSplitContainer(pSplit->GetPane(1), fn);
+        }
+    }
+}
+
+// A rectangle from a profile may lie where no screen is any more (a monitor was removed, the
+// resolution shrank): it is moved, and shrunk if need be, onto the nearest work area.
+void FitIntoWorkArea(CRect& rc)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!::GetMonitorInfoW(::MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &info))
+        return;
+    const CRect rcWork = info.rcWork;
+    int cx = std::clamp(int(rc.Width()), 0, int(rcWork.Width()));
+    int cy = std::clamp(int(rc.Height()), 0, int(rcWork.Height()));
+    int x = std::clamp(int(rc.left), int(rcWork.left), int(rcWork.right) - cx);
+    int y = std::clamp(int(rc.top), int(rcWork.top), int(rcWork.bottom) - cy);
+    rc.SetRect(x, y, x + cx, y + cy);
+}
+
+// A stored ratio counts only when it is exactly one float.
+float ReadSplitRatio(CWinApp* pApp, const CString& strSection, int nSplitId)
+{
+    float fRatio = 0.5f;
+    LPBYTE pData = nullptr;
+    UINT nBytes = 0;
+    if (pApp->GetProfileBinary(strSection, SplitEntry(nSplitId), &pData, &nBytes) &&
+        nBytes == sizeof fRatio)
+        std::memcpy(&fRatio, pData, sizeof fRatio);
+    delete[] pData;
+    return fRatio;
 }
 
 } // namespace
@@ -112,5 +193,77 @@ bool CZNFrameFactory::CreateContainer(CWnd* pParent, RECT* pRect, int nLayoutKin
     }
     pContainer->SetLayout(pLayout);
     *ppContainer = pContainer;
+    return true;
+}
+
+bool CZNFrameFactory::CreateSplitContainer(CWnd* pParent, RECT* pRect, int nSplitId, int nSplit,
+                                           int nPaneLayoutKind, CZNFrameSplitContainer** ppSplit)
+{
+    if (ppSplit == nullptr)
+        return false;
+    auto* pSplit = new (std::nothrow) CZNFrameSplitContainer(nSplitId, nSplit);
+    if (pSplit == nullptr)
+        return false;
+    if (!pSplit->Create(pParent, pRect != nullptr ? *pRect : CRect(), nPaneLayoutKind)) {
+        pSplit->Release();
+        return false;
+    }
+    *ppSplit = pSplit;
+    return true;
+}
+
+//---------------------------------------------------------------------------------------------
+// Placement
+
+bool CZNFrameFactory::LoadPlacement(CZNFrameContainer* pRoot, CWnd* pDialog, const char* pszName)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pDialog->GetSafeHwnd() == nullptr || pApp == nullptr)
+        return false;
+    const CString strSection = SectionName(pszName);
+    if (KeepsOwnPlacement(pDialog)) {
+        CRect rc;
+        pDialog->GetWindowRect(&rc);
+        for (const WindowEntry& entry : kWindowEntries)
+            rc.*entry.pEdge =
+                LONG(pApp->GetProfileInt(strSection, entry.pszEntry, rc.*entry.pEdge));
+        FitIntoWorkArea(rc);
+        pDialog->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                              SWP_NOZORDER | SWP_NOACTIVATE);
+        // Only a shown window can be maximised now; a hidden one opens at its normal place.
+        if (pApp->GetProfileInt(strSection, L"Zoomed", 0) != 0 && pDialog->IsWindowVisible())
+            pDialog->ShowWindow(SW_MAXIMIZE);
+    }
+    ForEachSplitContainer(pRoot, [&](CZNFrameSplitContainer* pSplit) {
+        pSplit->SetSplitRatio(ReadSplitRatio(pApp, strSection, pSplit->GetSplitId()));
+    });
+    return true;
+}
+
+bool CZNFrameFactory::SavePlacement(CZNFrameContainer* pRoot, CWnd* pDialog, const char* pszName)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pDialog->GetSafeHwnd() == nullptr || pApp == nullptr)
+        return false;
+    const CString strSection = SectionName(pszName);
+    if (KeepsOwnPlacement(pDialog)) {
+        // A maximised window keeps the normal rectangle saved before; a minimised one saves
+        // nothing of its window.
+        bool bZoomed = pDialog->IsZoomed() != FALSE;
+        bool bIconic = pDialog->IsIconic() != FALSE;
+        if (!bZoomed && !bIconic) {
+            CRect rc;
+            pDialog->GetWindowRect(&rc);
+            for (const WindowEntry& entry : kWindowEntries)
+                pApp->WriteProfileInt(strSection, entry.pszEntry, rc.*entry.pEdge);
+        }
+        if (!bIconic)
+            pApp->WriteProfileInt(strSection, L"Zoomed", bZoomed ? 1 : 0);
+    }
+    ForEachSplitContainer(pRoot, [&](CZNFrameSplitContainer* pSplit) {
+        float fRatio = pSplit->GetSplitRatio();
+        pApp->WriteProfileBinary(strSection, SplitEntry(pSplit->GetSplitId()),
+                                 reinterpret_cast<LPBYTE>(&fRatio), sizeof fRatio);
+    });
     return true;
 }

@@ -1,16 +1,20 @@
-// What the frame tests share: a shown host window for containers and the windows they place.
+// What the frame tests share: a shown host window for containers and the windows they place,
+// and a resizable frame dialog built the way the external memo editor builds its own.
 #pragma once
 
 #include "frame/ZNFrameContainer.h"
 #include "frame/ZNFrameControlWnd.h"
+#include "frame/ZNFrameDialog.h"
 #include "frame/ZNFrameFactory.h"
 #include "frame/ZNFrameLayout.h"
+#include "frame/ZNFrameSplitContainer.h"
 
 #include "DialogTemplate.h"
 #include "Input.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace pgtest {
@@ -84,6 +88,131 @@ protected:
 
     CDialog m_Host;
     std::vector<CZNFrameContainer*> m_Roots;
+};
+
+// A frame dialog whose tree is the external memo editor's: a root border container with
+// margins 11 holding the size grip and an inner border container with margins 2 around the
+// template's edit control. With a split, the root holds a split container (id kSplitId)
+// instead, the inner container being its first pane.
+class CTestFrameDialog : public CZNFrameDialog
+{
+public:
+    static constexpr char kName[] = "FrameTestDialog";
+    static constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU |
+                                    WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    static constexpr int kEditId = 1001;
+    static constexpr int kSplitId = 7;
+
+    explicit CTestFrameDialog(bool bWithSplit = false) : CZNFrameDialog(0), m_bWithSplit(bWithSplit)
+    {
+    }
+
+    using CZNFrameDialog::m_pContainer;
+    using CZNFrameDialog::m_SizeGrip;
+    using CZNFrameDialog::m_sizeMin;
+
+    // The window, hidden, from a template with one edit control.
+    BOOL Create(DWORD dwStyle, CWnd* pParent = nullptr)
+    {
+        DialogTemplate dialogTemplate(dwStyle, 200, 150, L"Frame");
+        dialogTemplate.Add(DialogItemClass::Edit, WS_BORDER | ES_MULTILINE, 7, 7, 186, 136,
+                           WORD(kEditId));
+        m_Template = dialogTemplate;
+        return CreateIndirect(m_Template.Get(), pParent);
+    }
+    HWND Edit() const { return ::GetDlgItem(m_pInner->GetSafeHwnd(), kEditId); }
+
+    CZNFrameContainer* m_pInner = nullptr;
+    CZNFrameSplitContainer* m_pSplit = nullptr;
+    int m_nLoads = 0;
+
+protected:
+    bool OnCreateFrame() override
+    {
+        CRect rc;
+        GetClientRect(&rc);
+        CZNFrameFactory& factory = GetFrameFactory();
+        if (!factory.CreateContainer(this, &rc, CZNFrameLayout::FLK_BORDER, &m_pContainer))
+            return false;
+        m_pContainer->SetMargins(11, 11, 11, 11);
+        CreateSizeGrip();
+        CWnd* pInnerParent = m_pContainer;
+        if (m_bWithSplit) {
+            if (!factory.CreateSplitContainer(m_pContainer, &rc, kSplitId,
+                                              CZNFrameSplitContainer::FS_COLUMNS,
+                                              CZNFrameLayout::FLK_BORDER, &m_pSplit))
+                return false;
+            m_pContainer->AddControl(m_pSplit);
+            m_pInner = m_pSplit->GetPane(0);
+        } else {
+            if (!factory.CreateContainer(pInnerParent, &rc, CZNFrameLayout::FLK_BORDER, &m_pInner))
+                return false;
+            m_pContainer->AddControl(m_pInner);
+        }
+        m_pInner->SetMargins(2, 2, 2, 2);
+        m_pInner->AddControl(new CZNFrameControlWnd(::GetDlgItem(m_hWnd, kEditId)));
+        ArrangeFrame(rc.Width(), rc.Height());
+        ++m_nLoads;
+        return factory.LoadPlacement(m_pContainer, this, kName);
+    }
+    void OnDestroyFrame() override { GetFrameFactory().SavePlacement(m_pContainer, this, kName); }
+
+private:
+    bool m_bWithSplit;
+    DialogTemplate m_Template{0, 0, 0};
+};
+
+// The frame dialog's profile section, emptied before and after every test.
+class FrameDialogFixture : public ::testing::Test
+{
+protected:
+    static constexpr wchar_t kSection[] = L"Dialogs\\FrameTestDialog";
+
+    void SetUp() override { ClearProfile(); }
+    void TearDown() override
+    {
+        if (m_pDialog != nullptr && m_pDialog->m_hWnd != nullptr)
+            m_pDialog->DestroyWindow();
+        m_pDialog.reset();
+        ClearProfile();
+    }
+    static void ClearProfile() { AfxGetApp()->WriteProfileString(kSection, nullptr, nullptr); }
+    static int ProfileInt(const wchar_t* pszEntry, int nDefault = -999999)
+    {
+        return int(AfxGetApp()->GetProfileInt(kSection, pszEntry, nDefault));
+    }
+
+    // Opens the frame dialog shown and active, as DoModal shows it after OnInitDialog.
+    CTestFrameDialog& Open(bool bWithSplit = false, DWORD dwStyle = CTestFrameDialog::kStyle,
+                           CWnd* pParent = nullptr)
+    {
+        m_pDialog = std::make_unique<CTestFrameDialog>(bWithSplit);
+        EXPECT_TRUE(m_pDialog->Create(dwStyle, pParent));
+        m_pDialog->ShowWindow(SW_SHOW);
+        m_pDialog->SetForegroundWindow();
+        m_pDialog->UpdateWindow();
+        PumpMessages();
+        return *m_pDialog;
+    }
+    void Close()
+    {
+        m_pDialog->DestroyWindow();
+        PumpMessages();
+    }
+    static CRect WindowRect(const CWnd& wnd)
+    {
+        CRect rc;
+        wnd.GetWindowRect(&rc);
+        return rc;
+    }
+    static CRect ClientRect(const CWnd& wnd)
+    {
+        CRect rc;
+        wnd.GetClientRect(&rc);
+        return rc;
+    }
+
+    std::unique_ptr<CTestFrameDialog> m_pDialog;
 };
 
 } // namespace pgtest
