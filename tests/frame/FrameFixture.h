@@ -124,7 +124,6 @@ public:
 
     CZNFrameContainer* m_pInner = nullptr;
     CZNFrameSplitContainer* m_pSplit = nullptr;
-    int m_nLoads = 0;
 
 protected:
     bool OnCreateFrame() override
@@ -136,7 +135,6 @@ protected:
             return false;
         m_pContainer->SetMargins(11, 11, 11, 11);
         CreateSizeGrip();
-        CWnd* pInnerParent = m_pContainer;
         if (m_bWithSplit) {
             if (!factory.CreateSplitContainer(m_pContainer, &rc, kSplitId,
                                               CZNFrameSplitContainer::FS_COLUMNS,
@@ -145,14 +143,13 @@ protected:
             m_pContainer->AddControl(m_pSplit);
             m_pInner = m_pSplit->GetPane(0);
         } else {
-            if (!factory.CreateContainer(pInnerParent, &rc, CZNFrameLayout::FLK_BORDER, &m_pInner))
+            if (!factory.CreateContainer(m_pContainer, &rc, CZNFrameLayout::FLK_BORDER, &m_pInner))
                 return false;
             m_pContainer->AddControl(m_pInner);
         }
         m_pInner->SetMargins(2, 2, 2, 2);
         m_pInner->AddControl(new CZNFrameControlWnd(::GetDlgItem(m_hWnd, kEditId)));
         ArrangeFrame(rc.Width(), rc.Height());
-        ++m_nLoads;
         return factory.LoadPlacement(m_pContainer, this, kName);
     }
     void OnDestroyFrame() override { GetFrameFactory().SavePlacement(m_pContainer, this, kName); }
