@@ -1,4 +1,5 @@
-// Colour arithmetic and visual-styles drawing for rows, glyphs and check boxes.
+// Colour arithmetic, the status font, the flat frame, and visual-styles drawing for rows, glyphs
+// and check boxes.
 #include "ZNPropertyGridPaint.h"
 
 namespace {
@@ -11,6 +12,9 @@ using CloseThemeDataFunc = HRESULT(WINAPI*)(HANDLE);
 using DrawThemeBackgroundFunc = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
 
 constexpr wchar_t kThemeLibrary[] = L"uxtheme.dll";
+// The size Windows XP gave NONCLIENTMETRICS, which every later system still accepts.
+constexpr UINT kNonClientMetricsSize = 500;
+constexpr DWORD kEdgeStyles = WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 
 template <typename Func> Func LookUp(HMODULE hModule, const char* pszName)
 {
@@ -40,6 +44,31 @@ COLORREF DarkenColor(int nAmount, COLORREF crColor)
 {
     return RGB(Darken(GetRValue(crColor), nAmount), Darken(GetGValue(crColor), nAmount),
                Darken(GetBValue(crColor), nAmount));
+}
+
+LOGFONTW GetStatusFont()
+{
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = kNonClientMetricsSize;
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0);
+    return metrics.lfStatusFont;
+}
+
+void FlattenEdge(CWnd& wnd)
+{
+    if ((wnd.GetExStyle() & kEdgeStyles) != 0)
+        wnd.ModifyStyle(0, WS_BORDER, SWP_FRAMECHANGED);
+    wnd.ModifyStyleEx(kEdgeStyles, 0, SWP_FRAMECHANGED);
+}
+
+void DrawHighlightFrame(CDC& dc, const RECT& rcWindow)
+{
+    CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_HIGHLIGHT));
+    CPen* pOldPen = dc.SelectObject(&pen);
+    CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
+    dc.Rectangle(&rcWindow);
+    dc.SelectObject(pOldBrush);
+    dc.SelectObject(pOldPen);
 }
 
 bool IsAppThemedNow()

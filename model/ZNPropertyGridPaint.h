@@ -1,4 +1,5 @@
-// Colours and visual-styles drawing shared by the grid, its categories and its properties.
+// Colours, the status font, the flat frame and visual-styles drawing shared by the grid, its
+// categories, its properties and their lists.
 #pragma once
 
 #include <afxwin.h>
@@ -7,6 +8,15 @@
 COLORREF LightenColor(int nAmount, COLORREF crColor);
 // Lowers each of red, green and blue by amount/255 of the way to 0.
 COLORREF DarkenColor(int nAmount, COLORREF crColor);
+
+// The system's status-bar font, in which the grid and its lists write.
+LOGFONTW GetStatusFont();
+
+// Trades a window's 3-D edge for the flat one-pixel border that the window paints itself with
+// DrawHighlightFrame.
+void FlattenEdge(CWnd& wnd);
+// Outlines a window rectangle (window DC coordinates) with one pixel of the highlight colour.
+void DrawHighlightFrame(CDC& dc, const RECT& rcWindow);
 
 // Whether visual styles are active now; asked anew for every glyph and check box painted, so a
 // change of styles shows at the next repaint.

@@ -689,6 +689,11 @@ public:
     {
         return int(SendMessage(LB_FINDSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszItem)));
     }
+    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
+    {
+        return int(
+            SendMessage(LB_FINDSTRINGEXACT, nIndexStart, reinterpret_cast<LPARAM>(lpszFind)));
+    }
     // The row at a client point; bOutside tells whether the point lies outside every row.
     UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
 

@@ -50,6 +50,18 @@ TEST(CStringConstruction, AssignmentReplacesContent)
     ExpectText(target, L"payload");
 }
 
+TEST(CStringConstruction, ConvertsEightBitText)
+{
+    ExpectText(CString("Dialogs\\Name.1"), L"Dialogs\\Name.1");
+    const char* none = nullptr;
+    ExpectText(CString(none), L"");
+    CString s(L"wide");
+    s = "narrow";
+    ExpectText(s, L"narrow");
+    s = "";
+    ExpectText(s, L"");
+}
+
 TEST(CStringConstruction, AssignsFromItself)
 {
     CString s(L"same");
