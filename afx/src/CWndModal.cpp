@@ -92,8 +92,9 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 bQuit = true;
                 break;
             }
+            // The caret's timer (0x0118) or a system key shows a dialog that waits for idle.
             MSG msg = LastPumpedMessage();
-            if (msg.message == 0x0118 || msg.message == WM_SYSKEYDOWN) // the caret's timer
+            if (msg.message == 0x0118 || msg.message == WM_SYSKEYDOWN)
                 showIfDue();
             if (!ContinueModal())
                 break;
