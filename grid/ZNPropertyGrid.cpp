@@ -3,6 +3,7 @@
 
 #include "grid/ZNPropertyGridItem.h"
 #include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridPaint.h"
 #include "model/ZNPropertyGridProperty.h"
 
 #include <algorithm>
@@ -43,13 +44,10 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr DWORD kEdgeStyles = WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 constexpr int kGutterWidth = 18;
 constexpr int kTextInset = 2;
 constexpr int kMinimumWidth = 25;
 constexpr int kNameColumnWidth = 100;
-// The size Windows XP gave NONCLIENTMETRICS, which every later system still accepts.
-constexpr UINT kNonClientMetricsSize = 500;
 
 bool HasProperty(const CZNPropertyGridCategory* pCategory, const IZNPropertyGridProperty* pProperty)
 {
@@ -84,21 +82,17 @@ CZNPropertyGrid::~CZNPropertyGrid()
 bool CZNPropertyGrid::Initialize(DWORD dwExtStyle)
 {
     // The grid draws a flat one-pixel frame of its own instead of a 3-D edge.
-    if ((GetExStyle() & kEdgeStyles) != 0)
-        ModifyStyle(0, WS_BORDER, SWP_FRAMECHANGED);
-    ModifyStyleEx(kEdgeStyles, 0, SWP_FRAMECHANGED);
+    FlattenEdge(*this);
     ModifyStyle(0, WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
 
     m_dwExtStyle = dwExtStyle;
     Invalidate(TRUE);
 
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = kNonClientMetricsSize;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0);
+    const LOGFONTW lfStatus = GetStatusFont();
     m_NameFont.DeleteObject();
     m_BoldFont.DeleteObject();
-    m_NameFont.CreateFontIndirect(&metrics.lfStatusFont);
-    LOGFONTW lfBold = metrics.lfStatusFont;
+    m_NameFont.CreateFontIndirect(&lfStatus);
+    LOGFONTW lfBold = lfStatus;
     lfBold.lfWeight = FW_BOLD;
     m_BoldFont.CreateFontIndirect(&lfBold);
 

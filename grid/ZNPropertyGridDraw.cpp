@@ -155,14 +155,8 @@ void CZNPropertyGrid::OnNcPaint()
 {
     Default();
     if ((GetStyle() & WS_BORDER) != 0) {
-        HDC hWindow = ::GetWindowDC(m_hWnd);
-        CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_HIGHLIGHT));
-        HGDIOBJ hOldPen = ::SelectObject(hWindow, pen);
-        HGDIOBJ hOldBrush = ::SelectObject(hWindow, ::GetStockObject(HOLLOW_BRUSH));
-        ::Rectangle(hWindow, m_rcWindow.left, m_rcWindow.top, m_rcWindow.right, m_rcWindow.bottom);
-        ::SelectObject(hWindow, hOldBrush);
-        ::SelectObject(hWindow, hOldPen);
-        ::ReleaseDC(m_hWnd, hWindow);
+        CWindowDC dc(this);
+        DrawHighlightFrame(dc, m_rcWindow);
     }
     // Every repaint of the frame is followed by a fresh copy of the buffer into the client.
     PostMessage(PGM_REQUESTREPAINT, 0, 0);

@@ -1,4 +1,5 @@
-// Colour arithmetic and visual-styles drawing for rows, glyphs and check boxes.
+// Colour arithmetic, the status font, the flat frame, and visual-styles drawing for rows, glyphs
+// and check boxes.
 #include "model/ZNPropertyGridPaint.h"
 
 namespace {
@@ -9,6 +10,10 @@ using IsAppThemedFunc = BOOL(WINAPI*)();
 using OpenThemeDataFunc = HANDLE(WINAPI*)(HWND, LPCWSTR);
 using CloseThemeDataFunc = HRESULT(WINAPI*)(HANDLE);
 using DrawThemeBackgroundFunc = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
+
+// The size Windows XP gave NONCLIENTMETRICS, which every later system still accepts.
+constexpr UINT kNonClientMetricsSize = 500;
+constexpr DWORD kEdgeStyles = WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 
 struct ThemeFunctions
 {
@@ -83,6 +88,31 @@ COLORREF DarkenColor(int nAmount, COLORREF crColor)
 COLORREF GridLineColor()
 {
     return LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT));
+}
+
+LOGFONTW GetStatusFont()
+{
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = kNonClientMetricsSize;
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, kNonClientMetricsSize, &metrics, 0);
+    return metrics.lfStatusFont;
+}
+
+void FlattenEdge(CWnd& wnd)
+{
+    if ((wnd.GetExStyle() & kEdgeStyles) != 0)
+        wnd.ModifyStyle(0, WS_BORDER, SWP_FRAMECHANGED);
+    wnd.ModifyStyleEx(kEdgeStyles, 0, SWP_FRAMECHANGED);
+}
+
+void DrawHighlightFrame(CDC& dc, const RECT& rcWindow)
+{
+    CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_HIGHLIGHT));
+    CPen* pOldPen = dc.SelectObject(&pen);
+    CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
+    dc.Rectangle(&rcWindow);
+    dc.SelectObject(pOldBrush);
+    dc.SelectObject(pOldPen);
 }
 
 bool DrawThemedPart(HWND hWnd, HDC hDC, const wchar_t* pszClass, int nPart, int nState,

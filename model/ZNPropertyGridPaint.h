@@ -1,4 +1,5 @@
-// Colours and visual-styles drawing shared by the grid, its categories and its properties.
+// Colours, the status font, the flat frame and visual-styles drawing shared by the grid, its
+// categories, its properties and their lists.
 #pragma once
 
 #include <afxwin.h>
@@ -10,6 +11,15 @@ COLORREF DarkenColor(int nAmount, COLORREF crColor);
 // The gutter and the grid lines: a light shade of the highlight colour, from which category
 // rows and pressed buttons take their own shades.
 COLORREF GridLineColor();
+
+// The system's status-bar font, in which the grid and its lists write.
+LOGFONTW GetStatusFont();
+
+// Trades a window's 3-D edge for the flat one-pixel border that the window paints itself with
+// DrawHighlightFrame.
+void FlattenEdge(CWnd& wnd);
+// Outlines a window rectangle (window DC coordinates) with one pixel of the highlight colour.
+void DrawHighlightFrame(CDC& dc, const RECT& rcWindow);
 
 // Draws a part of a visual-styles class for hWnd. False when visual styles are off now (asked
 // anew at every call, so a change shows at the next repaint) or the library, a function or the

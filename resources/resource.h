@@ -4,3 +4,7 @@
 #define IDD_PROPERTYGRID_SINGLEEDIT 10002 // one edit control: text, number and vector editors
 #define IDC_PROPERTYGRID_EDIT 10000       // the edit control of IDD_PROPERTYGRID_SINGLEEDIT
 #define IDC_PROPERTYGRID_COLUMNSIZE 7001  // cursor over a column border: drag to resize
+#define IDD_PROPERTYGRID_DROPLIST 10006   // the enumeration's drop-down list
+#define IDC_PROPERTYGRID_DROPLIST 10005   // the list box of IDD_PROPERTYGRID_DROPLIST
+#define IDC_PROPERTYGRID_SIZEGRIP 1259    // the (hidden) size grip of IDD_PROPERTYGRID_DROPLIST
+#define IDD_PROPERTYGRID_HIDDEN 10007     // an empty dialog kept out of sight

@@ -15,6 +15,8 @@ constexpr DWORD kQuietRoundWaitMs = 2;
 // A window that keeps its queue busy (a fast timer, a handler that posts to itself) must not
 // hang the test that touched it.
 constexpr ULONGLONG kLongestPumpMs = 5000;
+// Moves between the press and the release of a drag.
+constexpr LONG kDragSteps = 4;
 
 void RunIdleOnce()
 {
@@ -136,27 +138,57 @@ void BringToForeground(HWND hWnd)
     }
 }
 
+// The screen point of a client point of hWnd; false when it lies off the screen.
+bool ToScreen(HWND hWnd, POINT clientPoint, POINT& screenPoint)
+{
+    screenPoint = clientPoint;
+    return ClientToScreen(hWnd, &screenPoint) && screenPoint.x >= 0 && screenPoint.y >= 0 &&
+           screenPoint.x < GetSystemMetrics(SM_CXSCREEN) &&
+           screenPoint.y < GetSystemMetrics(SM_CYSCREEN);
+}
+
+INPUT MoveTo(POINT screenPoint)
+{
+    return MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                      NormalisedCoordinate(screenPoint.x, GetSystemMetrics(SM_CXSCREEN)),
+                      NormalisedCoordinate(screenPoint.y, GetSystemMetrics(SM_CYSCREEN)));
+}
+
+bool CursorIsAt(POINT screenPoint)
+{
+    POINT cursor{};
+    return GetCursorPos(&cursor) && cursor.x == screenPoint.x && cursor.y == screenPoint.y;
+}
+
+// The moves and the release of a drag whose press was sent. The system routes queued mouse
+// input to the window under the cursor unless a window holds the capture, and the loop that a
+// press may start (the system's move and size loop, a scroll bar's tracking) takes the capture
+// only once it runs; so the rest of the drag is sent from a timer, which that loop dispatches.
+std::vector<INPUT> g_restOfDrag;
+bool g_restOfDragTaken = false;
+
+void CALLBACK SendRestOfDrag(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    KillTimer(nullptr, idEvent);
+    g_restOfDragTaken = Send(g_restOfDrag);
+    g_restOfDrag.clear();
+}
+
 // Moves the cursor to the client point of hWnd and sends the button or wheel events there.
 bool SendMouseAt(HWND hWnd, POINT clientPoint, std::initializer_list<DWORD> eventFlags,
                  DWORD data = 0)
 {
     BringToForeground(hWnd);
-    POINT target = clientPoint;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (!ClientToScreen(hWnd, &target) || target.x < 0 || target.y < 0 || target.x >= screenWidth ||
-        target.y >= screenHeight) {
+    POINT target{};
+    if (!ToScreen(hWnd, clientPoint, target)) {
         return false;
     }
-    std::vector<INPUT> inputs = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                                            NormalisedCoordinate(target.x, screenWidth),
-                                            NormalisedCoordinate(target.y, screenHeight))};
+    std::vector<INPUT> inputs = {MoveTo(target)};
     for (DWORD flags : eventFlags) {
         inputs.push_back(MouseInput(flags, 0, 0, data));
     }
     const bool taken = Send(inputs);
-    POINT cursor{};
-    const bool landed = GetCursorPos(&cursor) && cursor.x == target.x && cursor.y == target.y;
+    const bool landed = CursorIsAt(target);
     PumpMessages();
     return taken && landed;
 }
@@ -214,6 +246,33 @@ bool DoubleClick(HWND hWnd, POINT point)
 {
     const bool first = Click(hWnd, point);
     return Click(hWnd, point) && first;
+}
+
+bool Drag(HWND hWnd, POINT from, POINT to)
+{
+    BringToForeground(hWnd);
+    POINT start{};
+    POINT end{};
+    if (!ToScreen(hWnd, from, start) || !ToScreen(hWnd, to, end)) {
+        return false;
+    }
+    g_restOfDrag.clear();
+    for (LONG step = 1; step <= kDragSteps; ++step) {
+        g_restOfDrag.push_back(MoveTo({start.x + (end.x - start.x) * step / kDragSteps,
+                                       start.y + (end.y - start.y) * step / kDragSteps}));
+    }
+    g_restOfDrag.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+    g_restOfDragTaken = false;
+    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &SendRestOfDrag);
+    std::vector<INPUT> press = {MoveTo(start), MouseInput(MOUSEEVENTF_LEFTDOWN)};
+    const bool pressTaken = Send(press);
+    const ULONGLONG deadline = GetTickCount64() + kLongestPumpMs;
+    while (!g_restOfDrag.empty() && GetTickCount64() < deadline) {
+        PumpMessages();
+    }
+    const bool landed = CursorIsAt(end);
+    PumpMessages();
+    return pressTaken && g_restOfDragTaken && landed;
 }
 
 bool RightClick(HWND hWnd, POINT point)

@@ -26,6 +26,11 @@ bool MouseUp(HWND hWnd, POINT point);
 bool Click(HWND hWnd, POINT point);
 // Two clicks, well within the double-click time and rectangle.
 bool DoubleClick(HWND hWnd, POINT point);
+// Presses the left button at from, moves in a few steps to to and releases it there (both
+// client points of hWnd as the drag starts). The rest of the drag follows the press also when
+// the press starts a modal loop of its own (the system's move and size loop that a size grip
+// starts).
+bool Drag(HWND hWnd, POINT from, POINT to);
 bool RightClick(HWND hWnd, POINT point);
 // delta as WM_MOUSEWHEEL carries it: WHEEL_DELTA (120) a notch, positive away from the user.
 bool Wheel(HWND hWnd, POINT point, int delta);
