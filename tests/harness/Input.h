@@ -46,4 +46,8 @@ bool PressKeyWith(WORD modifierVk, WORD vk);
 // keys, which is what a typist does and what dialog navigation reacts to.
 bool TypeText(const std::wstring& text);
 
+// Handles messages until a tool tip of this thread shows (the mouse rests on a tool, for the
+// system's delay), and returns its text; empty when none shows within five seconds.
+std::wstring WaitForToolTip();
+
 } // namespace pgtest
