@@ -8,3 +8,6 @@
 #define IDC_PROPERTYGRID_DROPLIST 10005   // the list box of IDD_PROPERTYGRID_DROPLIST
 #define IDC_PROPERTYGRID_SIZEGRIP 1259    // the (hidden) size grip of IDD_PROPERTYGRID_DROPLIST
 #define IDD_PROPERTYGRID_HIDDEN 10007     // an empty dialog kept out of sight
+#define IDD_PROPERTYGRID_FILE 10004       // the file editor: edit control, browse and execute
+#define IDC_PROPERTYGRID_BROWSE 10002     // the "..." button of the file and colour editors
+#define IDC_PROPERTYGRID_EXECUTE 10003    // the "!" button of the file editor
