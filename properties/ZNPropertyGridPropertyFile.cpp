@@ -117,7 +117,10 @@ void CZNPropertyGridPropertyFileValueDlg::ApplyValue()
 void CZNPropertyGridPropertyFileValueDlg::OnBrowse()
 {
     CFileDialog dialog(TRUE, nullptr, GetEditText(), kOpenFlags, m_strFilter, this);
-    if (dialog.DoModal() != IDOK)
+    INT_PTR nResult = dialog.DoModal();
+    // Back to the text, so that Enter closes the editor rather than pressing the button again.
+    m_Edit.SetFocus();
+    if (nResult != IDOK)
         return;
     m_Edit.SetWindowText(dialog.GetPathName());
     ApplyValue();

@@ -233,8 +233,10 @@ TEST_F(FileTest, BrowsingStoresTheFullPathAndTellsTheHost)
     EXPECT_TRUE(EditorShows());
     EXPECT_STREQ(EditorText(), fullPath.c_str());
 
-    ASSERT_TRUE(pgtest::PressKey(VK_ESCAPE));
+    // Enter closes the editor, with nothing more to store.
+    ASSERT_TRUE(pgtest::PressKey(VK_RETURN));
     EXPECT_FALSE(EditorShows());
+    EXPECT_EQ(m_Host.m_Changes.size(), 1u);
     EXPECT_TRUE(ShowsAsText(pFile, L"a.dds"));
 }
 
