@@ -1,6 +1,7 @@
 // The registry of property types. A type joins with one line in kTypes (and its header).
 #include "properties/ZNPropertyGridPropertyFactory.h"
 
+#include "properties/ZNPropertyGridPropertyColorVector4.h"
 #include "properties/ZNPropertyGridPropertyFile.h"
 #include "properties/ZNPropertyGridPropertyFloat.h"
 #include "properties/ZNPropertyGridPropertyInteger.h"
@@ -36,6 +37,7 @@ const PropertyType kTypes[] = {
     {PGT_FILE, &Make<CZNPropertyGridPropertyFile>},
     {PGT_VECTOR3, &Make<CZNPropertyGridPropertyVector3>},
     {PGT_VECTOR4, &Make<CZNPropertyGridPropertyVector4>},
+    {PGT_COLORVECTOR4, &Make<CZNPropertyGridPropertyColorVector4>},
 };
 
 } // namespace

@@ -11,6 +11,7 @@
 #define IDD_PROPERTYGRID_FILE 10004       // the file editor: edit control, browse and execute
 #define IDC_PROPERTYGRID_BROWSE 10002     // the "..." button of the file and colour editors
 #define IDC_PROPERTYGRID_EXECUTE 10003    // the "!" button of the file editor
+#define IDD_PROPERTYGRID_COLOR 10008      // the colour editor: edit control and pick button
 #define IDD_COLORDIALOG 151               // the colour chooser, over the system's colour dialog
 #define IDC_COLORDIALOG_PALETTE 9039      // the chooser's strip of named custom colours
 #define IDC_COLORDIALOG_DESCRIPTION 9040  // the description of the palette's current entry
