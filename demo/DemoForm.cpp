@@ -16,7 +16,19 @@ enum EDemoProperty : unsigned
     ID_MASS,
     ID_POSITION,
     ID_ROTATION,
+    ID_MODEL,
+    ID_README,
+    ID_TINT,
+    ID_HIGHLIGHT,
+    ID_OUTLINE,
+    ID_SHADOW,
 };
+
+// The folder the demo's file paths are shown relative to.
+constexpr wchar_t kProjectFolder[] = L"C:\\Projects\\Demo";
+constexpr wchar_t kModelFilter[] = L"Models (*.obj;*.fbx)|*.obj;*.fbx|All Files (*.*)|*.*|";
+// The "..." button of the grid's file and colour editors.
+constexpr int kEditorButton = 10002;
 
 const wchar_t* const kObjectTitles[] = {L"Object A", L"Object B"};
 
@@ -25,6 +37,7 @@ const wchar_t* const kObjectTitles[] = {L"Object A", L"Object B"};
 BEGIN_MESSAGE_MAP(CDemoForm, CDialog)
     ON_MESSAGE(PGM_PROPERTYCHANGE, &CDemoForm::OnPropertyChange)
     ON_MESSAGE(PGM_PROPERTYCHECK, &CDemoForm::OnPropertyCheck)
+    ON_MESSAGE(PGM_PROPERTYEXECUTE, &CDemoForm::OnPropertyExecute)
 END_MESSAGE_MAP()
 
 CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
@@ -38,9 +51,29 @@ CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
                     12,
                     25.5f,
                     {1.0f, 2.0f, 0.0f},
-                    {0.0f, 0.0f, 0.0f, 1.0f}};
-    m_Objects[1] = {L"Barrel", L"", L"Iron", L"barrel.png",        L"prop",
-                    L"roll()", 3,   80.25f,  {-4.5f, 0.0f, 7.25f}, {0.0f, 0.7071f, 0.0f, 0.7071f}};
+                    {0.0f, 0.0f, 0.0f, 1.0f},
+                    L"C:\\Projects\\Demo\\models\\crate.obj",
+                    L"C:\\Projects\\Demo\\readme.txt",
+                    {0.8f, 0.55f, 0.3f, 1.0f},
+                    {1.0f, 0.85f, 0.0f, 0.5f},
+                    {0.1f, 0.1f, 0.1f, 1.0f},
+                    {0.0f, 0.0f, 0.25f, 0.6f}};
+    m_Objects[1] = {L"Barrel",
+                    L"",
+                    L"Iron",
+                    L"barrel.png",
+                    L"prop",
+                    L"roll()",
+                    3,
+                    80.25f,
+                    {-4.5f, 0.0f, 7.25f},
+                    {0.0f, 0.7071f, 0.0f, 0.7071f},
+                    L"D:\\Shared\\Library\\barrel.fbx",
+                    L"",
+                    {0.35f, 0.35f, 0.4f, 0.75f},
+                    {0.2f, 0.6f, 1.0f, 1.0f},
+                    {0.9f, 0.1f, 0.1f, 1.0f},
+                    {0.0f, 0.0f, 0.0f, 0.4f}};
 }
 
 BOOL CDemoForm::Create(CWnd* pParentWnd)
@@ -62,13 +95,13 @@ BOOL CDemoForm::OnInitDialog()
 }
 
 template <typename TField>
-IZNPropertyGridProperty* CDemoForm::AddProperty(CZNPropertyGridCategory* pCategory,
-                                                const wchar_t* pszName, const wchar_t* pszHelp,
-                                                unsigned nID, eZNPropertyGridType eType,
-                                                TField CDemoObject::*pField)
+IZNPropertyGridProperty*
+CDemoForm::AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
+                       const wchar_t* pszHelp, unsigned nID, eZNPropertyGridType eType,
+                       TField CDemoObject::*pField, const wchar_t* pszOptions)
 {
     IZNPropertyGridProperty* pProperty =
-        m_Grid.AddProperty(pCategory, pszName, pszHelp, nID, eType, nullptr);
+        m_Grid.AddProperty(pCategory, pszName, pszHelp, nID, eType, pszOptions);
     for (int nObject = 0; nObject < 2; ++nObject)
         m_Grid.SetPropertyValue(pCategory, pProperty, nObject, &(m_Objects[nObject].*pField));
     return pProperty;
@@ -105,6 +138,23 @@ void CDemoForm::FillGrid()
     AddProperty(pPhysics, L"Rotation", L"Quaternion x, y, z, w", ID_ROTATION, PGT_VECTOR4,
                 &CDemoObject::vRotation);
 
+    m_Grid.SetBasePath(kProjectFolder);
+    CZNPropertyGridCategory* pFiles = m_Grid.AddCategory(pRoot, L"Files", L"Below the project");
+    m_pModel = AddProperty(pFiles, L"Model", L"Mesh file, shown relative to the project", ID_MODEL,
+                           PGT_FILE, &CDemoObject::strModel, kModelFilter);
+    AddProperty(pFiles, L"Readme", L"Any file; ! asks the host to open it", ID_README, PGT_FILE,
+                &CDemoObject::strReadme);
+
+    CZNPropertyGridCategory* pColours = m_Grid.AddCategory(pRoot, L"Colours", L"RGBA");
+    m_pTint = AddProperty(pColours, L"Tint", L"Red, green, blue, alpha from 0 to 1", ID_TINT,
+                          PGT_COLORVECTOR4, &CDemoObject::cTint);
+    AddProperty(pColours, L"Highlight", L"As bytes", ID_HIGHLIGHT, PGT_COLORVECTOR4,
+                &CDemoObject::cHighlight, L"showasbyte");
+    AddProperty(pColours, L"Outline", L"Opaque", ID_OUTLINE, PGT_COLORVECTOR4,
+                &CDemoObject::cOutline, L"noalpha");
+    AddProperty(pColours, L"Shadow", L"Opaque, as bytes", ID_SHADOW, PGT_COLORVECTOR4,
+                &CDemoObject::cShadow, L"showasbyte;noalpha");
+
     CZNPropertyGridCategory* pAdvanced = m_Grid.AddCategory(pRoot, L"Advanced", L"Rarely used");
     AddProperty(pAdvanced, L"Tag", L"Editor tag", ID_TAG, PGT_TEXT, &CDemoObject::strTag);
     m_Grid.ToggleExpand(pAdvanced);
@@ -133,4 +183,36 @@ LRESULT CDemoForm::OnPropertyCheck(WPARAM wParam, LPARAM)
 {
     ShowNotification(L"PGM_PROPERTYCHECK", wParam);
     return 0;
+}
+
+// The demo takes the request to open a file itself and only tells of it: the shell is asked
+// when a host answers 0. The request carries the grid column, one more than the value index.
+LRESULT CDemoForm::OnPropertyExecute(WPARAM wParam, LPARAM lParam)
+{
+    CString strStatus;
+    strStatus.Format(L"Open requested: %s (value index %u)",
+                     reinterpret_cast<const wchar_t*>(lParam), unsigned(LOWORD(wParam)) - 1);
+    SetDlgItemText(IDC_STATUS, strStatus);
+    return 1;
+}
+
+bool CDemoForm::OpenEditor(IZNPropertyGridProperty* pProperty)
+{
+    int nRow = m_Grid.ComputeListIndex(pProperty);
+    CRect rcCell;
+    if (nRow < 0 || !m_Grid.ColumnRect(nRow, 1, &rcCell))
+        return false;
+    LPARAM lPoint = MAKELPARAM(rcCell.CenterPoint().x, rcCell.CenterPoint().y);
+    m_Grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    m_Grid.SendMessage(WM_LBUTTONUP, 0, lPoint);
+    return true;
+}
+
+void CDemoForm::PressEditorButton()
+{
+    CWnd* pEditField = CWnd::GetFocus();
+    CWnd* pEditor = pEditField != nullptr ? pEditField->GetParent() : nullptr;
+    CWnd* pButton = pEditor != nullptr ? pEditor->GetDlgItem(kEditorButton) : nullptr;
+    if (pButton != nullptr)
+        pButton->SendMessage(BM_CLICK);
 }

@@ -17,6 +17,12 @@ struct CDemoObject
     float fMass;
     float vPosition[3];
     float vRotation[4];
+    CString strModel;
+    CString strReadme;
+    float cTint[4];
+    float cHighlight[4];
+    float cOutline[4];
+    float cShadow[4];
 };
 
 class CDemoForm : public CDialog
@@ -27,6 +33,13 @@ public:
     BOOL Create(CWnd* pParentWnd);
     CZNPropertyGrid& GetGrid() { return m_Grid; }
 
+    // For the demo's pictures: opens the editor of the first object's model file or tint, as a
+    // click on the cell does, and presses the editor's "..." button (which runs the file dialog
+    // or the colour chooser until it is closed).
+    bool OpenModelEditor() { return OpenEditor(m_pModel); }
+    bool OpenTintEditor() { return OpenEditor(m_pTint); }
+    void PressEditorButton();
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -35,6 +48,7 @@ protected:
     void OnCancel() override {}
     afx_msg LRESULT OnPropertyChange(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPropertyCheck(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPropertyExecute(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -44,9 +58,13 @@ private:
     template <typename TField>
     IZNPropertyGridProperty* AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
                                          const wchar_t* pszHelp, unsigned nID,
-                                         eZNPropertyGridType eType, TField CDemoObject::*pField);
+                                         eZNPropertyGridType eType, TField CDemoObject::*pField,
+                                         const wchar_t* pszOptions = nullptr);
     void ShowNotification(const wchar_t* pszMessage, WPARAM wParam);
+    bool OpenEditor(IZNPropertyGridProperty* pProperty);
 
     CZNPropertyGrid m_Grid;
     CDemoObject m_Objects[2];
+    IZNPropertyGridProperty* m_pModel = nullptr; // a file property, for the pictures
+    IZNPropertyGridProperty* m_pTint = nullptr;  // a colour property, for the pictures
 };

@@ -81,7 +81,18 @@ void CDemoFrame::OnTimer(UINT_PTR nIDEvent)
 
 std::vector<CDemoScene> CDemoFrame::Scenes()
 {
+    CZNPropertyGrid& grid = m_Form.GetGrid();
     return {
         {L"grid", nullptr, nullptr},
+        {L"file-editor", [this] { m_Form.OpenModelEditor(); },
+         [&grid] { grid.DeactivateProperty(); }},
+        // The chooser runs its loop inside the button's click; the picture is taken in there.
+        {L"color-chooser",
+         [this, &grid] {
+             if (m_Form.OpenTintEditor())
+                 m_Form.PressEditorButton();
+             grid.DeactivateProperty();
+         },
+         [this] { GetLastActivePopup()->PostMessage(WM_COMMAND, IDCANCEL); }},
     };
 }
