@@ -100,6 +100,15 @@ CString CZNPropertyGridPropertyValueDlg::GetEditText()
     return strText;
 }
 
+bool CZNPropertyGridPropertyValueDlg::StoreEditText(CString& strValue)
+{
+    CString strText = GetEditText();
+    if (strText.Compare(strValue) == 0)
+        return false;
+    strValue = strText;
+    return true;
+}
+
 //---------------------------------------------------------------------------------------------
 // Edit commands
 

@@ -48,6 +48,8 @@ protected:
     // it has the value's text.
     void ShowOver(const RECT& rcCell, const CString& strText);
     CString GetEditText();
+    // The edited text replaces strValue when it differs, letter case included; true when it did.
+    bool StoreEditText(CString& strValue);
 
     void OnOK() override;
     void OnCancel() override;

@@ -103,12 +103,8 @@ BOOL CZNPropertyGridPropertyFileValueDlg::BeginEdit(IZNPropertyGridProperty* pPr
 
 void CZNPropertyGridPropertyFileValueDlg::ApplyValue()
 {
-    if (m_pValue != nullptr) {
-        CString strText = GetEditText();
-        m_bChanged = strText.Compare(*m_pValue) != 0;
-        if (m_bChanged)
-            *m_pValue = strText;
-    }
+    if (m_pValue != nullptr)
+        m_bChanged = StoreEditText(*m_pValue);
     CZNPropertyGridButtonEditDlg::ApplyValue();
 }
 

@@ -4,55 +4,32 @@
 #include <gtest/gtest.h>
 
 #include "Input.h"
+#include "MainWindowTest.h"
 #include "ModalTestSupport.h"
 #include "TempFolder.h"
 
-#include <memory>
 #include <vector>
 
 namespace {
 
 using pgtest::ClickDlgItem;
+using pgtest::ComboItems;
 using pgtest::DialogCaptioned;
 using pgtest::DlgItemText;
+using pgtest::kFileNameField;
+using pgtest::kFileTypeList;
 using pgtest::ModalWatcher;
 using pgtest::TypeIntoDlgItem;
 
-// Controls of the system's Explorer file dialog and of its colour dialog.
-constexpr int kFileNameField = 1148;
-constexpr int kFileTypeList = 1136;
+// Controls of the system's colour dialog.
 constexpr int kRedField = 706;
 constexpr int kGreenField = 707;
 constexpr int kBlueField = 708;
 
-std::vector<std::wstring> ListItems(HWND hDialog, int nID)
-{
-    std::vector<std::wstring> items;
-    HWND hList = ::GetDlgItem(hDialog, nID);
-    int nCount = int(::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < nCount; ++i) {
-        wchar_t szItem[128] = L"";
-        ::SendMessageW(hList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(szItem));
-        items.push_back(szItem);
-    }
-    return items;
-}
-
-// A visible main window that owns what the tests open.
-class CommonDialogs : public ::testing::Test
+// A visible main window owns what the tests open.
+class CommonDialogs : public pgtest::MainWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(main.CreateEx(0, nullptr, L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
-                                  500, 400, nullptr, nullptr));
-        mainWindow = std::make_unique<pgtest::MainWindowScope>(&main);
-        main.SetForegroundWindow();
-        pgtest::PumpMessages();
-    }
-
-    CWnd main;
-    std::unique_ptr<pgtest::MainWindowScope> mainWindow; // ends before the window does
     pgtest::TempFolder folder;
 };
 
@@ -75,13 +52,13 @@ TEST_F(CommonDialogs, TheOpenDialogIsOwnedByTheMainWindowAndReportsTheChosenFile
         bMainEnabled = main.IsWindowEnabled();
         bObjectIsHookChild = dialog.m_hWnd != nullptr && ::GetParent(dialog.m_hWnd) == hDialog &&
                              CWnd::FromHandlePermanent(dialog.m_hWnd) == &dialog;
-        types = ListItems(hDialog, kFileTypeList);
+        types = ComboItems(hDialog, kFileTypeList);
         TypeIntoDlgItem(hDialog, kFileNameField, folder / L"scene.txt");
         strTypedName = dialog.GetFileName();
         ClickDlgItem(hDialog, IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_TRUE(watcher.AllHandled());
+    EXPECT_TRUE(watcher.WaitUntilHandled());
     EXPECT_EQ(hOwner, main.m_hWnd);
     EXPECT_FALSE(bMainEnabled);
     EXPECT_TRUE(main.IsWindowEnabled());
@@ -112,7 +89,7 @@ TEST_F(CommonDialogs, SaveAsAddsTheDefaultExtensionAndCancelAnswersCancel)
     watcher.Expect(DialogCaptioned(L"Open"),
                    [&](HWND hDialog) { ClickDlgItem(hDialog, IDCANCEL); });
     EXPECT_EQ(open.DoModal(), IDCANCEL);
-    EXPECT_TRUE(watcher.AllHandled());
+    EXPECT_TRUE(watcher.WaitUntilHandled());
     EXPECT_TRUE(main.IsWindowEnabled());
 }
 
@@ -147,7 +124,7 @@ TEST_F(CommonDialogs, TheColorDialogIsTheObjectsWindowAndReportsTheChosenColour)
         ClickDlgItem(hDialog, IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_TRUE(watcher.AllHandled());
+    EXPECT_TRUE(watcher.WaitUntilHandled());
     EXPECT_EQ(dialog.m_hWndAtInit, hDialogShown);
     EXPECT_EQ(hOwner, main.m_hWnd);
     EXPECT_EQ(strInitialRed, L"200");

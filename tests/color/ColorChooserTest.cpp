@@ -1,6 +1,7 @@
 // The colour chooser on its own, as any host code uses it: the alpha field, the strip of named
 // custom colours with its mouse and keys, the application profile and palette files.
 #include "ColorTestSupport.h"
+#include "MainWindowTest.h"
 #include "ModalTestSupport.h"
 #include "TempFolder.h"
 #include "WindowCapture.h"
@@ -9,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -22,7 +22,6 @@ using pgtest::TypeIntoDlgItem;
 
 constexpr DWORD kFullOpen = CC_RGBINIT | CC_FULLOPEN;
 constexpr wchar_t kSection[] = L"Custom Colors";
-constexpr int kSaveAsFileName = 1148;
 
 bool PasteIntoDlgItem(HWND hDialog, int nID, const std::wstring& text)
 {
@@ -65,16 +64,12 @@ std::wstring IniValue(const std::wstring& path, const wchar_t* pszSection, const
 }
 
 // A visible main window owns the choosers; the profile's section starts and ends empty.
-class ChooserTest : public ::testing::Test
+class ChooserTest : public pgtest::MainWindowTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_Main.CreateEx(0, nullptr, L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
-                                    700, 500, nullptr, nullptr));
-        m_MainWindow = std::make_unique<pgtest::MainWindowScope>(&m_Main);
-        m_Main.SetForegroundWindow();
-        pgtest::PumpMessages();
+        MainWindowTest::SetUp();
         ClearProfile();
     }
     void TearDown() override { ClearProfile(); }
@@ -91,12 +86,23 @@ protected:
         m_Watcher.Expect(DialogCaptioned(L"Color"), std::move(steps));
         return dialog.DoModal();
     }
+    // Steps in the chooser: the colour and the description of an entry, chosen with Ctrl+click
+    // so that the colour typed is kept.
+    static void StoreInEntry(HWND hChooser, int nIndex, const wchar_t* pszRed,
+                             const wchar_t* pszGreen, const wchar_t* pszBlue,
+                             const wchar_t* pszAlpha, const wchar_t* pszDescription)
+    {
+        CtrlClickEntry(hChooser, nIndex);
+        TypeColor(hChooser, pszRed, pszGreen, pszBlue, pszAlpha);
+        ClickDlgItem(hChooser, kAddToCustomColors);
+        TypeIntoDlgItem(hChooser, kDescription, pszDescription);
+    }
     // Steps in the chooser: Save or Load through the file dialog with the file name typed.
     void UsePaletteFile(HWND hChooser, int nButton, const std::wstring& path)
     {
         m_Watcher.Expect(DialogCaptioned(nButton == kSaveButton ? L"Save As" : L"Open"),
                          [path](HWND hDialog) {
-                             TypeIntoDlgItem(hDialog, kSaveAsFileName, path);
+                             TypeIntoDlgItem(hDialog, pgtest::kFileNameField, path);
                              ClickDlgItem(hDialog, IDOK);
                          });
         ClickDlgItem(hChooser, nButton);
@@ -112,8 +118,6 @@ protected:
         return m_Folder / L"numbered.ccp";
     }
 
-    CWnd m_Main;
-    std::unique_ptr<pgtest::MainWindowScope> m_MainWindow; // ends before the window does
     ModuleResources m_Resources;
     pgtest::TempFolder m_Folder;
     ModalWatcher m_Watcher;
@@ -151,7 +155,7 @@ TEST_F(ChooserTest, AlphaStartsOpaqueWithoutTheFlagAndIsClampedWhenLeft)
               IDCANCEL);
     EXPECT_EQ(initial, L"64, 48, 32, 16");
     EXPECT_EQ(withAlpha.m_clrResult, 0x10203040u);
-    EXPECT_TRUE(m_Watcher.AllHandled());
+    EXPECT_TRUE(m_Watcher.WaitUntilHandled());
 }
 
 // "Add to Custom Colors" puts the dialog's colour and alpha into the selected entry; OK keeps
@@ -159,13 +163,7 @@ TEST_F(ChooserTest, AlphaStartsOpaqueWithoutTheFlagAndIsClampedWhenLeft)
 TEST_F(ChooserTest, OkKeepsThePaletteInTheProfileAndCancelForgetsIt)
 {
     auto addSignalRed = [](HWND hChooser) {
-        CtrlClickEntry(hChooser, 2);
-        TypeIntoDlgItem(hChooser, kRedField, L"255");
-        TypeIntoDlgItem(hChooser, kGreenField, L"0");
-        TypeIntoDlgItem(hChooser, kBlueField, L"0");
-        TypeIntoDlgItem(hChooser, kAlphaField, L"128");
-        ClickDlgItem(hChooser, kAddToCustomColors);
-        TypeIntoDlgItem(hChooser, kDescription, L"Signal red");
+        StoreInEntry(hChooser, 2, L"255", L"0", L"0", L"128", L"Signal red");
     };
     CZNColorDialog cancelled(0, kFullOpen | ZNCC_EDITALPHA);
     EXPECT_EQ(RunChooser(cancelled,
@@ -204,7 +202,7 @@ TEST_F(ChooserTest, OkKeepsThePaletteInTheProfileAndCancelForgetsIt)
     });
     EXPECT_EQ(shown, L"255, 0, 0, 128");
     EXPECT_EQ(description, L"Signal red");
-    EXPECT_TRUE(m_Watcher.AllHandled());
+    EXPECT_TRUE(m_Watcher.WaitUntilHandled());
 }
 
 // A palette saved with its descriptions comes back as it was, after the entry was deleted.
@@ -217,13 +215,7 @@ TEST_F(ChooserTest, PaletteFilesKeepColoursAndDescriptions)
     RunChooser(dialog, [&](HWND hChooser) {
         ClickEntry(hChooser, 0);
         TypeIntoDlgItem(hChooser, kDescription, L"Zero");
-        CtrlClickEntry(hChooser, 5);
-        TypeIntoDlgItem(hChooser, kRedField, L"1");
-        TypeIntoDlgItem(hChooser, kGreenField, L"2");
-        TypeIntoDlgItem(hChooser, kBlueField, L"3");
-        TypeIntoDlgItem(hChooser, kAlphaField, L"4");
-        ClickDlgItem(hChooser, kAddToCustomColors);
-        TypeIntoDlgItem(hChooser, kDescription, L"Five");
+        StoreInEntry(hChooser, 5, L"1", L"2", L"3", L"4", L"Five");
         UsePaletteFile(hChooser, kSaveButton, m_Folder / L"first");
 
         ClickEntry(hChooser, 5);
@@ -238,7 +230,7 @@ TEST_F(ChooserTest, PaletteFilesKeepColoursAndDescriptions)
         UsePaletteFile(hChooser, kSaveButton, second);
         ClickDlgItem(hChooser, IDCANCEL);
     });
-    EXPECT_TRUE(m_Watcher.AllHandled());
+    EXPECT_TRUE(m_Watcher.WaitUntilHandled());
     EXPECT_EQ(afterDelete, L"255, 255, 255, 255");
     EXPECT_EQ(descriptionAfterDelete, L"");
     EXPECT_EQ(afterLoad, L"1, 2, 3, 4");
@@ -353,12 +345,12 @@ TEST_F(ChooserTest, OnlyOneChooserIsOpenAtATime)
     EXPECT_EQ(nSecond, IDCANCEL);
     EXPECT_EQ(hForeground, hFirst);
     EXPECT_EQ(first.m_clrResult & 0xFF, 9u);
-    EXPECT_TRUE(m_Watcher.AllHandled());
+    EXPECT_TRUE(m_Watcher.WaitUntilHandled());
 
     // Once it closed, the next one opens.
     CZNColorDialog next(0, kFullOpen);
     EXPECT_EQ(RunChooser(next, [](HWND hChooser) { ClickDlgItem(hChooser, IDOK); }), IDOK);
-    EXPECT_TRUE(m_Watcher.AllHandled());
+    EXPECT_TRUE(m_Watcher.WaitUntilHandled());
 }
 
 TEST_F(ChooserTest, TheFileButtonsNameThemselvesInToolTips)

@@ -70,7 +70,7 @@ protected:
         ModalWatcher watcher;
         watcher.Expect(DialogCaptioned(L"Color"), std::move(steps));
         return ClickCell(pColor, 1) && ClickDlgItem(Editor()->m_hWnd, IDC_PROPERTYGRID_BROWSE) &&
-               watcher.AllHandled();
+               watcher.WaitUntilHandled();
     }
 
     std::unique_ptr<pgtest::MainWindowScope> m_MainWindow;
@@ -218,10 +218,7 @@ TEST_F(ColorTest, PickingInTheChooserCommitsAtOnce)
     ASSERT_TRUE(Pick(pColor, [&](HWND hChooser) {
         initial = ShownColor(hChooser);
         hOwner = ::GetWindow(hChooser, GW_OWNER);
-        TypeIntoDlgItem(hChooser, kRedField, L"255");
-        TypeIntoDlgItem(hChooser, kGreenField, L"0");
-        TypeIntoDlgItem(hChooser, kBlueField, L"0");
-        TypeIntoDlgItem(hChooser, kAlphaField, L"128");
+        TypeColor(hChooser, L"255", L"0", L"0", L"128");
         ClickDlgItem(hChooser, IDOK);
     }));
     EXPECT_EQ(initial, L"51, 102, 153, 204");

@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include "Input.h"
+#include "ModalTestSupport.h"
 
 #include <string>
 
@@ -40,6 +41,16 @@ inline bool ClickEntry(HWND hChooser, int nIndex)
 inline bool CtrlClickEntry(HWND hChooser, int nIndex)
 {
     return pgtest::KeyDown(VK_CONTROL) && ClickEntry(hChooser, nIndex) && pgtest::KeyUp(VK_CONTROL);
+}
+
+// Types red, green, blue and alpha into the chooser's fields.
+inline bool TypeColor(HWND hChooser, const wchar_t* pszRed, const wchar_t* pszGreen,
+                      const wchar_t* pszBlue, const wchar_t* pszAlpha)
+{
+    return pgtest::TypeIntoDlgItem(hChooser, kRedField, pszRed) &&
+           pgtest::TypeIntoDlgItem(hChooser, kGreenField, pszGreen) &&
+           pgtest::TypeIntoDlgItem(hChooser, kBlueField, pszBlue) &&
+           pgtest::TypeIntoDlgItem(hChooser, kAlphaField, pszAlpha);
 }
 
 // The chooser's red, green, blue and alpha fields as one text.

@@ -14,28 +14,15 @@
 namespace {
 
 using pgtest::ClickDlgItem;
+using pgtest::ComboItems;
 using pgtest::DialogCaptioned;
 using pgtest::DlgItemText;
+using pgtest::kFileNameField;
+using pgtest::kFileTypeList;
 using pgtest::ModalWatcher;
 using pgtest::TypeIntoDlgItem;
 
-// Controls of the system's Explorer file dialog.
-constexpr int kFileNameField = 1148;
-constexpr int kFileTypeList = 1136;
 constexpr unsigned kFileID = 7;
-
-std::vector<std::wstring> ListItems(HWND hDialog, int nID)
-{
-    std::vector<std::wstring> items;
-    HWND hList = ::GetDlgItem(hDialog, nID);
-    int nCount = int(::SendMessageW(hList, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < nCount; ++i) {
-        wchar_t szItem[128] = L"";
-        ::SendMessageW(hList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(szItem));
-        items.push_back(szItem);
-    }
-    return items;
-}
 
 // Files of the type ".pgtopen" open, through the shell, with the tests' own program, which marks
 // the file as opened. The type is known for as long as the object lives: in the classes root,
@@ -191,13 +178,13 @@ TEST_F(FileTest, TheOpenDialogOffersThePropertysFilter)
         std::wstring strInitialName;
         ModalWatcher watcher;
         watcher.Expect(DialogCaptioned(L"Open"), [&](HWND hDialog) {
-            types = ListItems(hDialog, kFileTypeList);
+            types = ComboItems(hDialog, kFileTypeList);
             strInitialName = DlgItemText(hDialog, kFileNameField);
             ClickDlgItem(hDialog, IDCANCEL);
         });
         ASSERT_TRUE(ClickCell(pFile, 1));
         ASSERT_TRUE(ClickEditorButton(IDC_PROPERTYGRID_BROWSE));
-        EXPECT_TRUE(watcher.AllHandled());
+        EXPECT_TRUE(watcher.WaitUntilHandled());
         EXPECT_EQ(types, entry.types);
         EXPECT_EQ(strInitialName, L"start.dds");
         EXPECT_STREQ(strValue, L"start.dds");
@@ -224,7 +211,7 @@ TEST_F(FileTest, BrowsingStoresTheFullPathAndTellsTheHost)
     });
     ASSERT_TRUE(ClickCell(pFile, 1));
     ASSERT_TRUE(ClickEditorButton(IDC_PROPERTYGRID_BROWSE));
-    EXPECT_TRUE(watcher.AllHandled());
+    EXPECT_TRUE(watcher.WaitUntilHandled());
     std::wstring fullPath = m_Folder / L"a.dds";
     EXPECT_STREQ(strValue, fullPath.c_str());
     ASSERT_EQ(m_Host.m_Changes.size(), 1u);
@@ -293,8 +280,12 @@ TEST_F(FileTest, TheHostMayRemoveThePropertyWhileItHearsFromTheEditor)
             ClickDlgItem(hDialog, IDOK);
         });
         ASSERT_TRUE(ClickCell(pFile, 1));
+        ASSERT_TRUE(EditorShows());
         ASSERT_TRUE(ClickEditorButton(nMessage == PGM_PROPERTYCHANGE ? IDC_PROPERTYGRID_BROWSE
                                                                      : IDC_PROPERTYGRID_EXECUTE));
+        if (nMessage == PGM_PROPERTYCHANGE) {
+            EXPECT_TRUE(watcher.WaitUntilHandled());
+        }
         EXPECT_EQ(Editor(), nullptr);
         EXPECT_EQ(m_Grid.GetPropertyCount(m_pCategory), 0u);
         if (nMessage == PGM_PROPERTYCHANGE) {

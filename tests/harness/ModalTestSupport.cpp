@@ -148,6 +148,16 @@ bool ModalWatcher::AllHandled() const
                                          [](const Handler& h) { return h.bRepeat || h.bUsed; });
 }
 
+bool ModalWatcher::WaitUntilHandled()
+{
+    ULONGLONG nGiveUp = ::GetTickCount64() + kGiveUpAfterMs;
+    while (!AllHandled() && m_nGaveUp == 0 && ::GetTickCount64() < nGiveUp) {
+        PumpMessages();
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, kWatchEveryMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+    return AllHandled();
+}
+
 void CALLBACK ModalWatcher::OnTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 {
     for (ModalWatcher* pWatcher : g_watchers) {
@@ -220,6 +230,19 @@ std::wstring DlgItemText(HWND hDialog, int nID)
 {
     HWND hItem = ::GetDlgItem(hDialog, nID);
     return hItem != nullptr ? TextOf(hItem) : std::wstring();
+}
+
+std::vector<std::wstring> ComboItems(HWND hDialog, int nID)
+{
+    std::vector<std::wstring> items;
+    HWND hList = ::GetDlgItem(hDialog, nID);
+    int nCount = int(::SendMessageW(hList, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < nCount; ++i) {
+        wchar_t szItem[256] = L"";
+        ::SendMessageW(hList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(szItem));
+        items.push_back(szItem);
+    }
+    return items;
 }
 
 //---------------------------------------------------------------------------------------------

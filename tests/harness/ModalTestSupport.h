@@ -67,6 +67,9 @@ public:
 
     // Every expected dialog came, and none had to be ended for the test.
     bool AllHandled() const;
+    // Handles messages until every expected dialog came, for ten seconds at most; then as
+    // AllHandled. For input whose handling may still be on its way.
+    bool WaitUntilHandled();
     // Dialogs ended because their steps did not close them.
     int GaveUp() const { return m_nGaveUp; }
 
@@ -95,11 +98,17 @@ private:
     int m_nGaveUp;                   // dialogs ended for the test
 };
 
+// Controls of the system's Explorer file dialog (Open and Save As).
+constexpr int kFileNameField = 1148;
+constexpr int kFileTypeList = 1136;
+
 // Dialog steps with the user's own input: a click on a control, text typed into an edit field
 // after its old text was selected (so that it is replaced), the text a control shows.
 bool ClickDlgItem(HWND hDialog, int nID);
 bool TypeIntoDlgItem(HWND hDialog, int nID, const std::wstring& text);
 std::wstring DlgItemText(HWND hDialog, int nID);
+// The items of a combo box of the dialog, in order.
+std::vector<std::wstring> ComboItems(HWND hDialog, int nID);
 
 // What a message box showed.
 struct ShownMessageBox
