@@ -1,6 +1,7 @@
 // The registry of property types. A type joins with one line in kTypes (and its header).
 #include "properties/ZNPropertyGridPropertyFactory.h"
 
+#include "properties/ZNPropertyGridPropertyEnum.h"
 #include "properties/ZNPropertyGridPropertyFloat.h"
 #include "properties/ZNPropertyGridPropertyInteger.h"
 #include "properties/ZNPropertyGridPropertyText.h"
@@ -32,6 +33,7 @@ const PropertyType kTypes[] = {
     {PGT_TEXT, &Make<CZNPropertyGridPropertyText>},
     {PGT_INTEGER, &Make<CZNPropertyGridPropertyInteger>},
     {PGT_FLOAT, &Make<CZNPropertyGridPropertyFloat>},
+    {PGT_ENUM, &Make<CZNPropertyGridPropertyEnum>},
     {PGT_VECTOR3, &Make<CZNPropertyGridPropertyVector3>},
     {PGT_VECTOR4, &Make<CZNPropertyGridPropertyVector4>},
 };
