@@ -16,6 +16,8 @@ enum EDemoProperty : unsigned
     ID_MASS,
     ID_POSITION,
     ID_ROTATION,
+    ID_SHAPE,
+    ID_LAYER,
 };
 
 const wchar_t* const kObjectTitles[] = {L"Object A", L"Object B"};
@@ -38,9 +40,21 @@ CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
                     12,
                     25.5f,
                     {1.0f, 2.0f, 0.0f},
-                    {0.0f, 0.0f, 0.0f, 1.0f}};
-    m_Objects[1] = {L"Barrel", L"", L"Iron", L"barrel.png",        L"prop",
-                    L"roll()", 3,   80.25f,  {-4.5f, 0.0f, 7.25f}, {0.0f, 0.7071f, 0.0f, 0.7071f}};
+                    {0.0f, 0.0f, 0.0f, 1.0f},
+                    L"Box",
+                    L"Props"};
+    m_Objects[1] = {L"Barrel",
+                    L"",
+                    L"Iron",
+                    L"barrel.png",
+                    L"prop",
+                    L"roll()",
+                    3,
+                    80.25f,
+                    {-4.5f, 0.0f, 7.25f},
+                    {0.0f, 0.7071f, 0.0f, 0.7071f},
+                    L"Cylinder",
+                    L"Dynamic objects"};
 }
 
 BOOL CDemoForm::Create(CWnd* pParentWnd)
@@ -62,13 +76,13 @@ BOOL CDemoForm::OnInitDialog()
 }
 
 template <typename TField>
-IZNPropertyGridProperty* CDemoForm::AddProperty(CZNPropertyGridCategory* pCategory,
-                                                const wchar_t* pszName, const wchar_t* pszHelp,
-                                                unsigned nID, eZNPropertyGridType eType,
-                                                TField CDemoObject::*pField)
+IZNPropertyGridProperty*
+CDemoForm::AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
+                       const wchar_t* pszHelp, unsigned nID, eZNPropertyGridType eType,
+                       TField CDemoObject::*pField, const wchar_t* pszOptions)
 {
     IZNPropertyGridProperty* pProperty =
-        m_Grid.AddProperty(pCategory, pszName, pszHelp, nID, eType, nullptr);
+        m_Grid.AddProperty(pCategory, pszName, pszHelp, nID, eType, pszOptions);
     for (int nObject = 0; nObject < 2; ++nObject)
         m_Grid.SetPropertyValue(pCategory, pProperty, nObject, &(m_Objects[nObject].*pField));
     return pProperty;
@@ -105,6 +119,14 @@ void CDemoForm::FillGrid()
     AddProperty(pPhysics, L"Rotation", L"Quaternion x, y, z, w", ID_ROTATION, PGT_VECTOR4,
                 &CDemoObject::vRotation);
 
+    // The shape is typed or picked; each object's layer comes from a list of its own.
+    CZNPropertyGridCategory* pChoices = m_Grid.AddCategory(pRoot, L"Choices", L"Picked from lists");
+    m_pShape = AddProperty(pChoices, L"Shape", L"Collision shape, typed or picked", ID_SHAPE,
+                           PGT_ENUM, &CDemoObject::strShape, L"Box|Sphere|Cylinder|Capsule");
+    AddProperty(pChoices, L"Layer", L"Render layer, one of the object's own", ID_LAYER, PGT_ENUM,
+                &CDemoObject::strLayer,
+                L"$readonly$|Default|Props|Effects\n$READONLY$|Default|Dynamic objects|Triggers");
+
     CZNPropertyGridCategory* pAdvanced = m_Grid.AddCategory(pRoot, L"Advanced", L"Rarely used");
     AddProperty(pAdvanced, L"Tag", L"Editor tag", ID_TAG, PGT_TEXT, &CDemoObject::strTag);
     m_Grid.ToggleExpand(pAdvanced);
@@ -112,6 +134,15 @@ void CDemoForm::FillGrid()
     CZNPropertyGridCategory* pScripting = m_Grid.AddCategory(pRoot, L"Scripting", L"Behaviour");
     AddProperty(pScripting, L"On create", L"Script run on creation", ID_SCRIPT, PGT_TEXT,
                 &CDemoObject::strScript);
+}
+
+void CDemoForm::DropDownShape()
+{
+    m_Grid.DeactivateProperty();
+    m_Grid.SetCurSel(m_Grid.ComputeListIndex(m_pShape));
+    m_Grid.SendMessage(WM_KEYDOWN, VK_RETURN);
+    if (CWnd* pEditField = CWnd::GetFocus())
+        pEditField->SendMessage(WM_KEYDOWN, VK_DOWN);
 }
 
 void CDemoForm::ShowNotification(const wchar_t* pszMessage, WPARAM wParam)

@@ -17,6 +17,8 @@ struct CDemoObject
     float fMass;
     float vPosition[3];
     float vRotation[4];
+    CString strShape;
+    CString strLayer;
 };
 
 class CDemoForm : public CDialog
@@ -26,6 +28,9 @@ public:
 
     BOOL Create(CWnd* pParentWnd);
     CZNPropertyGrid& GetGrid() { return m_Grid; }
+    // Opens the editor of the first object's shape and drops its list down, as Enter on the row
+    // and Down in the editor do.
+    void DropDownShape();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -44,9 +49,11 @@ private:
     template <typename TField>
     IZNPropertyGridProperty* AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
                                          const wchar_t* pszHelp, unsigned nID,
-                                         eZNPropertyGridType eType, TField CDemoObject::*pField);
+                                         eZNPropertyGridType eType, TField CDemoObject::*pField,
+                                         const wchar_t* pszOptions = nullptr);
     void ShowNotification(const wchar_t* pszMessage, WPARAM wParam);
 
     CZNPropertyGrid m_Grid;
     CDemoObject m_Objects[2];
+    IZNPropertyGridProperty* m_pShape = nullptr; // the editable enumeration
 };

@@ -83,5 +83,7 @@ std::vector<CDemoScene> CDemoFrame::Scenes()
 {
     return {
         {L"grid", nullptr, nullptr},
+        {L"enum-dropdown", [this] { m_Form.DropDownShape(); },
+         [this] { m_Form.GetGrid().DeactivateProperty(); }},
     };
 }
