@@ -4,11 +4,6 @@
 
 namespace {
 
-// Check-box states of a value cell, in the top four bits.
-constexpr unsigned kUnchecked = 0x10000000;
-constexpr unsigned kChecked = 0x50000000;
-constexpr unsigned kMixed = 0x90000000;
-
 enum EDemoProperty : unsigned
 {
     ID_NAME = 1,
@@ -97,11 +92,11 @@ void CDemoForm::FillGrid()
     CZNPropertyGridCategory* pLook = m_Grid.AddCategory(pGeneral, L"Appearance", L"Looks");
     IZNPropertyGridProperty* pMaterial = AddProperty(
         pLook, L"Material", L"Surface material", ID_MATERIAL, PGT_TEXT, &CDemoObject::strMaterial);
-    m_Grid.SetPropertyCheckBoxState(pLook, pMaterial, 0, kChecked);
-    m_Grid.SetPropertyCheckBoxState(pLook, pMaterial, 1, kUnchecked);
+    m_Grid.SetPropertyCheckBoxState(pLook, pMaterial, 0, PGCB_CHECKED);
+    m_Grid.SetPropertyCheckBoxState(pLook, pMaterial, 1, PGCB_UNCHECKED);
     IZNPropertyGridProperty* pTexture = AddProperty(pLook, L"Texture", L"Image file", ID_TEXTURE,
                                                     PGT_TEXT, &CDemoObject::strTexture);
-    m_Grid.SetPropertyCheckBoxState(pLook, pTexture, 1, kMixed);
+    m_Grid.SetPropertyCheckBoxState(pLook, pTexture, 1, PGCB_MIXED);
     m_Grid.EnableProperty(pLook, pTexture, 0, false);
 
     CZNPropertyGridCategory* pPhysics = m_Grid.AddCategory(pRoot, L"Physics", L"Simulation");

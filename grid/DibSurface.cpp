@@ -1,5 +1,5 @@
 // The off-screen surface the grid paints its rows into.
-#include <ZNPropertyGrid.h>
+#include <DibSurface.h>
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
 // The grid's lifecycle, its state words, building the tree and handing value calls to it.
 #include <ZNPropertyGrid.h>
 
-#include "../model/ZNPropertyGridCategory.h"
-#include "../model/ZNPropertyGridPaint.h"
-#include "../model/ZNPropertyGridProperty.h"
-#include "ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridPaint.h"
+#include "model/ZNPropertyGridProperty.h"
 #include "resources/resource.h"
 
 #include <algorithm>

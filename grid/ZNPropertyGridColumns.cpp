@@ -1,8 +1,8 @@
 // The grid's columns: records, cell geometry, the three width policies and border dragging.
 #include <ZNPropertyGrid.h>
 
-#include "../model/ZNPropertyGridCategory.h"
-#include "resource.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 

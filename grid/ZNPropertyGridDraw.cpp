@@ -2,11 +2,11 @@
 // the list box's 3-D border gives way to a flat frame in the highlight colour.
 #include <ZNPropertyGrid.h>
 
-#include "../model/PropertyGridDrawContext.h"
-#include "../model/ZNPropertyGridCategory.h"
-#include "../model/ZNPropertyGridPaint.h"
-#include "../model/ZNPropertyGridProperty.h"
-#include "ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
+#include "model/PropertyGridDrawContext.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridPaint.h"
+#include "model/ZNPropertyGridProperty.h"
 
 namespace {
 
@@ -86,16 +86,22 @@ void CZNPropertyGrid::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
     const RECT& rcItem = lpDrawItemStruct->rcItem;
     RECT rcGutter = {rcItem.left, rcItem.top, rcItem.left + m_nGutterWidth, rcItem.bottom};
-    CBrush brGutter(LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT)));
+    CBrush brGutter(GridLineColor());
     ::FillRect(context.hDC, &rcGutter, brGutter);
 
-    if (pItem->m_eKind == ITEM_PROPERTY) {
-        static_cast<IZNPropertyGridProperty*>(pItem->m_pObject)->DrawItem(&context);
-        return;
-    }
-    // A category that only groups other categories shows as a bare gutter strip.
-    auto* pCategory = static_cast<CZNPropertyGridCategory*>(pItem->m_pObject);
-    if (!pCategory->m_Properties.empty())
+    // A category that only groups other categories shows as a bare gutter strip, and the other
+    // rows end with the last column. The back buffer keeps whatever an earlier paint left in
+    // the rest of the row (a row that was there before a collapse, a column before it narrowed),
+    // so the rest shows the list box's background.
+    CZNPropertyGridCategory* pCategory = CategoryOf(pItem);
+    bool bBare = pCategory != nullptr && pCategory->m_Properties.empty();
+    RECT rcRest = {rcItem.left + m_nGutterWidth + (bBare ? 0 : TotalColumnWidth()), rcItem.top,
+                   rcItem.right, rcItem.bottom};
+    ::FillRect(context.hDC, &rcRest, ::GetSysColorBrush(COLOR_WINDOW));
+
+    if (IZNPropertyGridProperty* pProperty = PropertyOf(pItem))
+        pProperty->DrawItem(&context);
+    else if (!bBare)
         pCategory->DrawItem(&context);
 }
 

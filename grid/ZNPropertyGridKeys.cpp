@@ -2,34 +2,9 @@
 // box; and scrolling, which takes the editor away from its cell.
 #include <ZNPropertyGrid.h>
 
-#include "../model/ZNPropertyGridCategory.h"
-#include "../model/ZNPropertyGridProperty.h"
-#include "ZNPropertyGridItem.h"
-
-namespace {
-
-// Space checks an unchecked or mixed box and clears a checked one, leaving it in its normal
-// look; 0 for a disabled box (4, 8, 12) or none, which Space does not change.
-unsigned SpaceToggledState(unsigned nState)
-{
-    switch (nState) {
-    case 1:
-    case 2:
-    case 3:
-    case 9:
-    case 10:
-    case 11:
-        return 5;
-    case 5:
-    case 6:
-    case 7:
-        return 1;
-    default:
-        return 0;
-    }
-}
-
-} // namespace
+#include "grid/ZNPropertyGridItem.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridProperty.h"
 
 //---------------------------------------------------------------------------------------------
 // Cells
@@ -206,14 +181,8 @@ void CZNPropertyGrid::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 void CZNPropertyGrid::ToggleCheckBoxOfCurrentCell(IZNPropertyGridProperty* pProperty)
 {
-    int nIndex = m_nCurrentColumn - 1;
-    unsigned nState = pProperty->TestFlag(nIndex, PGP_CHECKBOXMASK) >> PGP_CHECKBOXSHIFT;
-    unsigned nToggled = SpaceToggledState(nState);
-    if (nToggled == 0)
-        return;
-    // The property tells the host when the box changes between checked and not checked.
-    pProperty->SetCheckBoxState(nIndex, nToggled << PGP_CHECKBOXSHIFT);
-    InvalidateGrid(FALSE);
+    if (CZNPropertyGridCheckBox::ToggleWithSpace(pProperty, m_nCurrentColumn - 1))
+        InvalidateGrid(FALSE);
 }
 
 //---------------------------------------------------------------------------------------------

@@ -1,9 +1,9 @@
 // The rows of the list box: one per visible category and property, in the tree's order.
 #include <ZNPropertyGrid.h>
 
-#include "../model/ZNPropertyGridCategory.h"
-#include "../model/ZNPropertyGridProperty.h"
-#include "ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridProperty.h"
 
 #include <new>
 

@@ -2,9 +2,9 @@
 // the in-place editor that a click opens or closes.
 #include <ZNPropertyGrid.h>
 
-#include "../model/ZNPropertyGridCategory.h"
-#include "../model/ZNPropertyGridProperty.h"
-#include "ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridProperty.h"
 
 void CZNPropertyGrid::HandleReturnEvent(eReturnEvent eEvent, CZNPropertyGridItem* pItem)
 {
@@ -55,15 +55,13 @@ bool CZNPropertyGrid::RouteToCaptureProperty(PropertyMouseHandler pHandler, UINT
     return true;
 }
 
-// The property of the row under the mouse answers the event; a category row has nothing to say.
+// The property of the row under the mouse answers the event; a category row has nothing to say,
+// and a property's answer toggles no category. Nothing is touched after the property answered:
+// a check box it toggled told the host, which may have removed the row.
 void CZNPropertyGrid::RouteToRow(PropertyMouseHandler pHandler, UINT nFlags, CPoint point)
 {
-    CZNPropertyGridItem* pItem = GetRowItem(RowFromPoint(point));
-    if (pItem == nullptr)
-        return;
-    IZNPropertyGridProperty* pProperty = PropertyOf(pItem);
-    HandleReturnEvent(pProperty != nullptr ? (pProperty->*pHandler)(nFlags, point) : RE_NONE,
-                      pItem);
+    if (IZNPropertyGridProperty* pProperty = PropertyOf(GetRowItem(RowFromPoint(point))))
+        (pProperty->*pHandler)(nFlags, point);
 }
 
 void CZNPropertyGrid::OnLButtonDown(UINT nFlags, CPoint point)

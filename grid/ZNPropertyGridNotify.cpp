@@ -3,9 +3,9 @@
 // tip of every cell.
 #include <ZNPropertyGrid.h>
 
-#include "../model/ZNPropertyGridCategory.h"
-#include "../model/ZNPropertyGridProperty.h"
-#include "ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridProperty.h"
 
 #include <afxcmn.h>
 #include <afxstat_.h>
@@ -44,8 +44,8 @@ LRESULT CZNPropertyGrid::OnPropertyChange(WPARAM wParam, LPARAM lParam)
     if (hHost == nullptr)
         return 0;
     // Editors report the grid column; the host counts its value columns from 0.
-    WPARAM wHostParam = DWORD(MAKELONG(WORD(LOWORD(wParam) - 1), HIWORD(wParam)));
-    return ::SendMessageW(hHost, PGM_PROPERTYCHANGE, wHostParam, lParam);
+    return ::SendMessageW(hHost, PGM_PROPERTYCHANGE,
+                          PackNotifyParam(LOWORD(wParam) - 1, HIWORD(wParam)), lParam);
 }
 
 LRESULT CZNPropertyGrid::OnPropertyCheck(WPARAM wParam, LPARAM lParam)
@@ -158,15 +158,17 @@ INT_PTR CZNPropertyGrid::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
     int nRow = RowFromPoint(point);
     int nColumn = nRow >= 0 ? ColumnFromPoint(point) : -1;
-    if (nColumn >= 0) {
-        GetClientRect(&pTI->rect);
-        pTI->hwnd = m_hWnd;
-        // Another cell is another tool, so that the framework replaces the tip on the way.
-        UINT nToolId = UINT((int(m_Columns.size()) * nRow + nColumn) * 2);
-        if (GetRowItem(nRow) != nullptr)
-            pTI->lpszText = DuplicateForToolTip(CellToolTip(nRow, nColumn, point, nToolId));
-        pTI->uId = nToolId;
-    }
+    // Outside the cells there is no tool; 0 would be the first row's name cell, which the
+    // framework would then take for the tool it already has.
+    if (nColumn < 0)
+        return -1;
+    GetClientRect(&pTI->rect);
+    pTI->hwnd = m_hWnd;
+    // Another cell is another tool, so that the framework replaces the tip on the way.
+    UINT nToolId = UINT((int(m_Columns.size()) * nRow + nColumn) * 2);
+    if (GetRowItem(nRow) != nullptr)
+        pTI->lpszText = DuplicateForToolTip(CellToolTip(nRow, nColumn, point, nToolId));
+    pTI->uId = nToolId;
     if (CToolTipCtrl* pToolTip = AfxGetModuleThreadState()->m_pToolTip)
         pToolTip->SetDelayTime(TTDT_AUTOPOP, kToolTipShowTime);
     return INT_PTR(pTI->uId);

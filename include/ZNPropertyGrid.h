@@ -8,6 +8,8 @@
 
 #include <afxwin.h>
 
+#include "DibSurface.h"
+
 #include <vector>
 
 // Puts the module into the host's resource chain; call once before creating grids.
@@ -50,6 +52,18 @@ enum eReturnEvent
 #define PGM_PROPERTYCHECK 0x591
 #define PGM_PROPERTYEXECUTE 0x592
 
+// Check-box states of a value cell (SetPropertyCheckBoxState, GetPropertyCheckBoxState), in the
+// top four bits; the other bits of a state passed in are ignored. The mouse moves a box through
+// hot and pressed looks of its own between these.
+#define PGCB_NONE 0x00000000u // no check box in the cell
+#define PGCB_UNCHECKED 0x10000000u
+#define PGCB_UNCHECKEDDISABLED 0x40000000u // shown unchecked; the user cannot change it
+#define PGCB_CHECKED 0x50000000u
+#define PGCB_CHECKEDDISABLED 0x80000000u
+#define PGCB_MIXED 0x90000000u // neither: IsPropertyCheckBoxChecked answers false
+#define PGCB_MIXEDDISABLED 0xC0000000u
+#define PGCB_MASK 0xF0000000u
+
 // State flags (SetFlag, ClearFlag, ToggleFlag, TestFlag).
 #define PGF_INITIALIZED 0x1
 #define PGF_COLUMNDRAG 0x2
@@ -66,29 +80,6 @@ struct PropertyGridColumn
     int m_nWidth;
     int m_nPreferredWidth;
     double m_dRatio;
-};
-
-// An off-screen 32-bit drawing surface with its memory DC.
-class AFX_EXT_CLASS CDibSurface
-{
-public:
-    CDibSurface();
-    ~CDibSurface();
-    CDibSurface(const CDibSurface&) = delete;
-    CDibSurface& operator=(const CDibSurface&) = delete;
-
-    // Replaces the surface; false (and an empty surface) for depths other than 16, 24 and 32
-    // or when the section or its DC cannot be made.
-    bool CreateSurface(int width, int height, int bitsPerPixel);
-    void ReleaseSurface();
-
-    HBITMAP bitmap;
-    HGDIOBJ previous;
-    void* bits;
-    BITMAP info;
-    BITMAPINFO header;
-    HDC dc;
-    int stride;
 };
 
 class AFX_EXT_CLASS CZNPropertyGrid : public CListBox
@@ -189,7 +180,7 @@ public:
     bool ReleaseCaptureProperty();
 
     // Every cell is a tool of its own, (column count x row + column) x 2; a check box is the
-    // tool after its cell's.
+    // tool after its cell's. -1 outside the cells.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
@@ -242,28 +233,28 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
-    DWORD m_dwFlags;
-    DWORD m_dwExtStyle;
-    CZNPropertyGridCategory* m_pRootCategory;
-    std::vector<PropertyGridColumn> m_Columns;
-    CFont m_NameFont;
-    CFont m_BoldFont;
-    int m_nTextInset;
-    int m_nGutterWidth;
-    RECT m_rcWindow;
-    POINT m_ptOrigin;
-    CDibSurface m_Surface;
-    int m_nDragColumn;
-    int m_nDragLeft;
-    int m_nMinimumWidth;
-    int m_nSavedLastWidth;
-    IZNPropertyGridProperty* m_pActiveProperty;
-    int m_nCurrentColumn;
-    IZNPropertyGridProperty* m_pCaptureProperty;
-    CZNPropertyGridHtmlCtrl* m_pHtmlHelp;
-    CString m_strHtmlTemplate;
-    CString m_strBasePath;
-    CWnd* m_pMessageWindow;
+    DWORD m_dwFlags;                            // PGF_ state bits
+    DWORD m_dwExtStyle;                         // PGS_ extended style bits
+    CZNPropertyGridCategory* m_pRootCategory;   // the invisible root of the tree; owned
+    std::vector<PropertyGridColumn> m_Columns;  // 0 the name column, then the value columns
+    CFont m_NameFont;                           // property rows: the system's status font
+    CFont m_BoldFont;                           // category rows: the same, bold
+    int m_nTextInset;                           // pixels before a cell's text
+    int m_nGutterWidth;                         // pixels of the strip left of column 0
+    RECT m_rcWindow;                            // window rectangle at (0, 0), for the frame
+    POINT m_ptOrigin;                           // horizontal scroll: the row DCs' window origin
+    CDibSurface m_Surface;                      // back buffer the rows are painted into
+    int m_nDragColumn;                          // column whose right border is under the mouse; -1
+    int m_nDragLeft;                            // left edge of that column, in content pixels
+    int m_nMinimumWidth;                        // the narrowest a column may get
+    int m_nSavedLastWidth;                      // proportional last column: its width before a drag
+    IZNPropertyGridProperty* m_pActiveProperty; // property whose editor is open, or null
+    int m_nCurrentColumn;                       // grid column of the current cell
+    IZNPropertyGridProperty* m_pCaptureProperty; // property tracking the mouse, or null
+    CZNPropertyGridHtmlCtrl* m_pHtmlHelp;        // the host's help view; not owned
+    CString m_strHtmlTemplate;                   // page the help view shows, from the resources
+    CString m_strBasePath;                       // file values below it show relative to it
+    CWnd* m_pMessageWindow;                      // receives the notifications; null: the parent
 
 private:
     // Posted to the grid itself to switch the list box's redraw back on once the host's
@@ -319,6 +310,6 @@ private:
     // Help pane
     void ShowHelpPage(const wchar_t* pszName, const wchar_t* pszHelp);
 
-    bool m_bRedrawSuspended;
-    bool m_bResumePosted;
+    bool m_bRedrawSuspended; // the list box's redraw is off for a batch of rows
+    bool m_bResumePosted;    // PGM_RESUMEREDRAW waits in the queue
 };

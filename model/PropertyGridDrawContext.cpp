@@ -1,5 +1,5 @@
 // The cell rectangles of a row being painted.
-#include "PropertyGridDrawContext.h"
+#include "model/PropertyGridDrawContext.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ZNPropertyGridBrowseButton.h"
+#include "model/ZNPropertyGridBrowseButton.h"
 
-#include "ZNPropertyGridPaint.h"
+#include "model/ZNPropertyGridPaint.h"
 
 namespace {
 
@@ -27,8 +27,7 @@ void CZNPropertyGridBrowseButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     const RECT& rc = lpDrawItemStruct->rcItem;
     // Pressed or focused, the button takes a shade of the grid's gutter colour.
     bool bActive = (lpDrawItemStruct->itemState & (ODS_SELECTED | ODS_FOCUS)) != 0;
-    COLORREF crFill = bActive ? LightenColor(10, LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT)))
-                              : ::GetSysColor(COLOR_BTNFACE);
+    COLORREF crFill = bActive ? LightenColor(10, GridLineColor()) : ::GetSysColor(COLOR_BTNFACE);
 
     CBrush brush(crFill);
     CPen pen(PS_SOLID, 1, DarkenColor(100, ::GetSysColor(COLOR_HIGHLIGHT)));

@@ -1,14 +1,11 @@
 // A node of the grid's tree: its children, its column texts, its row and its expand glyph.
-#include "ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridCategory.h"
 
-#include "../properties/ZNPropertyGridPropertyFloat.h"
-#include "../properties/ZNPropertyGridPropertyInteger.h"
-#include "../properties/ZNPropertyGridPropertyText.h"
-#include "../properties/ZNPropertyGridPropertyVector.h"
-#include "HelpText.h"
-#include "PropertyGridDrawContext.h"
-#include "ZNPropertyGridPaint.h"
-#include "ZNPropertyGridProperty.h"
+#include "model/HelpText.h"
+#include "model/PropertyGridDrawContext.h"
+#include "model/ZNPropertyGridPaint.h"
+#include "model/ZNPropertyGridProperty.h"
+#include "properties/ZNPropertyGridPropertyFactory.h"
 
 #include <algorithm>
 #include <new>
@@ -30,7 +27,7 @@ bool IsGridWindow(const CZNPropertyGrid* pGrid)
 // Each level of nesting lightens the row a little more, so the tree's depth shows at a glance.
 COLORREF CategoryBackground(int nDepth)
 {
-    return LightenColor(10 * nDepth, LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT)));
+    return LightenColor(10 * nDepth, GridLineColor());
 }
 
 } // namespace
@@ -89,31 +86,8 @@ IZNPropertyGridProperty* CZNPropertyGridCategory::AddProperty(const wchar_t* psz
                                                               eZNPropertyGridType eType,
                                                               const wchar_t* pszOptions)
 {
-    IZNPropertyGridProperty* pProperty = nullptr;
-    switch (unsigned(eType)) {
-    case PGT_TEXT:
-        pProperty =
-            new (std::nothrow) CZNPropertyGridPropertyText(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    case PGT_INTEGER:
-        pProperty = new (std::nothrow)
-            CZNPropertyGridPropertyInteger(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    case PGT_FLOAT:
-        pProperty = new (std::nothrow)
-            CZNPropertyGridPropertyFloat(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    case PGT_VECTOR3:
-        pProperty = new (std::nothrow)
-            CZNPropertyGridPropertyVector3(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    case PGT_VECTOR4:
-        pProperty = new (std::nothrow)
-            CZNPropertyGridPropertyVector4(this, pszName, pszHelp, nID, pszOptions);
-        break;
-    default: // types whose class this build does not have, and values that name no type
-        return nullptr;
-    }
+    IZNPropertyGridProperty* pProperty =
+        CZNPropertyGridPropertyFactory::Create(this, pszName, pszHelp, nID, eType, pszOptions);
     if (pProperty == nullptr)
         return nullptr;
     for (size_t i = 0; i < m_ColumnTexts.size(); ++i)
@@ -226,7 +200,10 @@ void CZNPropertyGridCategory::DrawGlyph(HWND hWnd, HDC hDC, const RECT& rcArea)
 {
     int nLeft = rcArea.left + (rcArea.right - rcArea.left - kGlyphSize) / 2;
     int nTop = rcArea.top + (rcArea.bottom - rcArea.top - kGlyphSize) / 2;
+    // Kept in client coordinates, which the mouse uses: the DC's own include the horizontal
+    // scroll.
     m_rcGlyph = {nLeft, nTop, nLeft + kGlyphSize, nTop + kGlyphSize};
+    ::LPtoDP(hDC, reinterpret_cast<POINT*>(&m_rcGlyph), 2);
 
     int nState = IsExpanded() ? kTreeGlyphExpanded : kTreeGlyphCollapsed;
     if (DrawThemedPart(hWnd, hDC, L"TREEVIEW", kTreeGlyphPart, nState, rcArea))

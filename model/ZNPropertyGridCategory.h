@@ -17,7 +17,8 @@ public:
     // Tree building
     CZNPropertyGridCategory* AddCategory(const wchar_t* pszName, const wchar_t* pszHelp);
     bool RemoveCategory(CZNPropertyGridCategory* pCategory);
-    // The factory of properties: null for a type whose class this build does not have.
+    // Makes the property and gives it a value column per column text; null for a type value
+    // the factory has no class for.
     IZNPropertyGridProperty* AddProperty(const wchar_t* pszName, const wchar_t* pszHelp,
                                          unsigned nID, eZNPropertyGridType eType,
                                          const wchar_t* pszOptions);
@@ -44,15 +45,15 @@ public:
     // Ancestors, the root included: 1 for a category directly under the root.
     int GetDepth() const;
 
-    DWORD m_dwFlags; // bit 0: expanded
-    CString m_strName;
-    CString m_strHelp;
-    CZNPropertyGrid* m_pGrid;
-    CZNPropertyGridCategory* m_pParent;
-    std::vector<CZNPropertyGridCategory*> m_Categories;
-    std::vector<IZNPropertyGridProperty*> m_Properties;
-    std::vector<CString> m_ColumnTexts;
-    RECT m_rcGlyph;
+    DWORD m_dwFlags;                                    // bit 0: expanded
+    CString m_strName;                                  // shown in the name column
+    CString m_strHelp;                                  // for the help pane, breaks as <BR>
+    CZNPropertyGrid* m_pGrid;                           // the grid the tree belongs to
+    CZNPropertyGridCategory* m_pParent;                 // null for the root
+    std::vector<CZNPropertyGridCategory*> m_Categories; // sub-categories; owned
+    std::vector<IZNPropertyGridProperty*> m_Properties; // owned
+    std::vector<CString> m_ColumnTexts;                 // per value column: the row's text
+    RECT m_rcGlyph; // the expand glyph's box as last painted, in client coordinates
 
 private:
     void DrawGlyph(HWND hWnd, HDC hDC, const RECT& rcArea);

@@ -1,6 +1,6 @@
 // Colour arithmetic, the status font, the flat frame, and visual-styles drawing for rows, glyphs
 // and check boxes.
-#include "ZNPropertyGridPaint.h"
+#include "model/ZNPropertyGridPaint.h"
 
 namespace {
 
@@ -11,15 +11,54 @@ using OpenThemeDataFunc = HANDLE(WINAPI*)(HWND, LPCWSTR);
 using CloseThemeDataFunc = HRESULT(WINAPI*)(HANDLE);
 using DrawThemeBackgroundFunc = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
 
-constexpr wchar_t kThemeLibrary[] = L"uxtheme.dll";
 // The size Windows XP gave NONCLIENTMETRICS, which every later system still accepts.
 constexpr UINT kNonClientMetricsSize = 500;
 constexpr DWORD kEdgeStyles = WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+
+struct ThemeFunctions
+{
+    IsAppThemedFunc pIsAppThemed;                 // null where any of the four is missing
+    OpenThemeDataFunc pOpenThemeData;             // as above
+    CloseThemeDataFunc pCloseThemeData;           // as above
+    DrawThemeBackgroundFunc pDrawThemeBackground; // as above
+};
 
 template <typename Func> Func LookUp(HMODULE hModule, const char* pszName)
 {
     // Through a generic function pointer type, which converts to any other without complaint.
     return reinterpret_cast<Func>(reinterpret_cast<void (*)()>(::GetProcAddress(hModule, pszName)));
+}
+
+ThemeFunctions LoadThemeFunctions()
+{
+    ThemeFunctions functions = {};
+    HMODULE hTheme = ::LoadLibraryW(L"uxtheme.dll");
+    if (hTheme == nullptr)
+        return functions;
+    functions = {LookUp<IsAppThemedFunc>(hTheme, "IsAppThemed"),
+                 LookUp<OpenThemeDataFunc>(hTheme, "OpenThemeData"),
+                 LookUp<CloseThemeDataFunc>(hTheme, "CloseThemeData"),
+                 LookUp<DrawThemeBackgroundFunc>(hTheme, "DrawThemeBackground")};
+    if (functions.pIsAppThemed == nullptr || functions.pOpenThemeData == nullptr ||
+        functions.pCloseThemeData == nullptr || functions.pDrawThemeBackground == nullptr) {
+        ::FreeLibrary(hTheme);
+        return {};
+    }
+    return functions;
+}
+
+// The library is loaded at the first glyph or check box and stays for the life of the process:
+// every cell painted asks for it, and loading it each time cost two library loads per cell.
+const ThemeFunctions& Theme()
+{
+    static const ThemeFunctions s_Functions = LoadThemeFunctions();
+    return s_Functions;
+}
+
+// Asked anew for every part drawn, so that a change of visual styles shows at the next repaint.
+bool IsAppThemedNow()
+{
+    return Theme().pIsAppThemed != nullptr && Theme().pIsAppThemed() == 1;
 }
 
 BYTE Lighten(BYTE b, int nAmount)
@@ -44,6 +83,11 @@ COLORREF DarkenColor(int nAmount, COLORREF crColor)
 {
     return RGB(Darken(GetRValue(crColor), nAmount), Darken(GetGValue(crColor), nAmount),
                Darken(GetBValue(crColor), nAmount));
+}
+
+COLORREF GridLineColor()
+{
+    return LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT));
 }
 
 LOGFONTW GetStatusFont()
@@ -71,35 +115,16 @@ void DrawHighlightFrame(CDC& dc, const RECT& rcWindow)
     dc.SelectObject(pOldPen);
 }
 
-bool IsAppThemedNow()
-{
-    HMODULE hTheme = ::LoadLibraryW(kThemeLibrary);
-    if (hTheme == nullptr)
-        return false;
-    auto pIsAppThemed = LookUp<IsAppThemedFunc>(hTheme, "IsAppThemed");
-    bool bThemed = pIsAppThemed != nullptr && pIsAppThemed() == 1;
-    ::FreeLibrary(hTheme);
-    return bThemed;
-}
-
 bool DrawThemedPart(HWND hWnd, HDC hDC, const wchar_t* pszClass, int nPart, int nState,
                     const RECT& rc)
 {
     if (!IsAppThemedNow())
         return false;
-    HMODULE hTheme = ::LoadLibraryW(kThemeLibrary);
-    if (hTheme == nullptr)
+    const ThemeFunctions& theme = Theme();
+    HANDLE hData = theme.pOpenThemeData(hWnd, pszClass);
+    if (hData == nullptr)
         return false;
-    auto pOpen = LookUp<OpenThemeDataFunc>(hTheme, "OpenThemeData");
-    auto pClose = LookUp<CloseThemeDataFunc>(hTheme, "CloseThemeData");
-    auto pDraw = LookUp<DrawThemeBackgroundFunc>(hTheme, "DrawThemeBackground");
-    HANDLE hData = nullptr;
-    if (pOpen != nullptr && pClose != nullptr && pDraw != nullptr)
-        hData = pOpen(hWnd, pszClass);
-    if (hData != nullptr) {
-        pDraw(hData, hDC, nPart, nState, &rc, nullptr);
-        pClose(hData);
-    }
-    ::FreeLibrary(hTheme);
-    return hData != nullptr;
+    theme.pDrawThemeBackground(hData, hDC, nPart, nState, &rc, nullptr);
+    theme.pCloseThemeData(hData);
+    return true;
 }

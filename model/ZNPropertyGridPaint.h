@@ -8,6 +8,9 @@
 COLORREF LightenColor(int nAmount, COLORREF crColor);
 // Lowers each of red, green and blue by amount/255 of the way to 0.
 COLORREF DarkenColor(int nAmount, COLORREF crColor);
+// The gutter and the grid lines: a light shade of the highlight colour, from which category
+// rows and pressed buttons take their own shades.
+COLORREF GridLineColor();
 
 // The system's status-bar font, in which the grid and its lists write.
 LOGFONTW GetStatusFont();
@@ -18,11 +21,8 @@ void FlattenEdge(CWnd& wnd);
 // Outlines a window rectangle (window DC coordinates) with one pixel of the highlight colour.
 void DrawHighlightFrame(CDC& dc, const RECT& rcWindow);
 
-// Whether visual styles are active now; asked anew for every glyph and check box painted, so a
-// change of styles shows at the next repaint.
-bool IsAppThemedNow();
-
-// Draws a part of a visual-styles class for hWnd, loading the visual-styles library for just
-// this call. False when styles are off or the library, a function or the class is missing.
+// Draws a part of a visual-styles class for hWnd. False when visual styles are off now (asked
+// anew at every call, so a change shows at the next repaint) or the library, a function or the
+// class is missing.
 bool DrawThemedPart(HWND hWnd, HDC hDC, const wchar_t* pszClass, int nPart, int nState,
                     const RECT& rc);

@@ -1,152 +1,19 @@
 // What every property type shares: per-column host data, flags and check boxes, the common
 // parts of a row's painting, and the check box's mouse tracking.
-#include "ZNPropertyGridProperty.h"
+#include "model/ZNPropertyGridProperty.h"
 
-#include "HelpText.h"
-#include "PropertyGridDrawContext.h"
-#include "ZNPropertyGridCategory.h"
-#include "ZNPropertyGridPaint.h"
-
-#include <iterator>
+#include "model/HelpText.h"
+#include "model/PropertyGridDrawContext.h"
+#include "model/ZNPropertyGridCategory.h"
+#include "model/ZNPropertyGridPaint.h"
 
 namespace {
 
 constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
-// The check box's part in the visual styles; its states are the check-box states themselves.
-constexpr int kCheckBoxPart = 3;
-// Room between the check box and the text a type draws after it.
-constexpr int kCheckBoxGap = 4;
 
 template <typename T> bool IsSlot(const std::vector<T>& list, int nIndex)
 {
     return nIndex >= 0 && size_t(nIndex) < list.size();
-}
-
-unsigned CheckStateOf(unsigned dwFlags)
-{
-    return (dwFlags & PGP_CHECKBOXMASK) >> PGP_CHECKBOXSHIFT;
-}
-
-bool IsCheckedState(unsigned nState)
-{
-    return nState >= 5 && nState <= 8;
-}
-
-// Without visual styles the mixed states look like the checked ones; states above 12 are not
-// check boxes at all and show nothing.
-void DrawClassicCheckBox(HDC hDC, unsigned nState, RECT rcBox)
-{
-    static const UINT kFrameFlags[] = {
-        0,
-        DFCS_BUTTONCHECK,
-        DFCS_HOT,
-        DFCS_PUSHED,
-        DFCS_INACTIVE,
-        DFCS_CHECKED,
-        DFCS_CHECKED | DFCS_HOT,
-        DFCS_CHECKED | DFCS_PUSHED,
-        DFCS_CHECKED | DFCS_INACTIVE,
-        DFCS_CHECKED,
-        DFCS_CHECKED | DFCS_HOT,
-        DFCS_CHECKED | DFCS_PUSHED,
-        DFCS_CHECKED | DFCS_INACTIVE,
-    };
-    if (nState == 0 || nState >= std::size(kFrameFlags))
-        return;
-    ::DrawFrameControl(hDC, &rcBox, DFC_BUTTON, kFrameFlags[nState] | DFCS_FLAT);
-}
-
-void DrawCheckBox(HWND hWnd, HDC hDC, unsigned nState, const RECT& rcBox)
-{
-    if (!DrawThemedPart(hWnd, hDC, L"BUTTON", kCheckBoxPart, int(nState), rcBox))
-        DrawClassicCheckBox(hDC, nState, rcBox);
-}
-
-// Transitions of the check-box states under the mouse; 0 where a state does not change.
-unsigned PressedState(unsigned nState)
-{
-    switch (nState) {
-    case 1:
-    case 2:
-        return 3;
-    case 5:
-    case 6:
-        return 7;
-    case 9:
-    case 10:
-        return 11;
-    default:
-        return 0;
-    }
-}
-
-// A release on the box toggles it and leaves it hot, the mouse being still over it.
-unsigned ReleasedInsideState(unsigned nState)
-{
-    switch (nState) {
-    case 1:
-    case 2:
-    case 3:
-    case 9:
-    case 10:
-    case 11:
-        return 6;
-    case 5:
-    case 6:
-    case 7:
-        return 2;
-    default:
-        return 0;
-    }
-}
-
-// A release away from the box after a press on it gives up: back to normal, unchanged.
-unsigned ReleasedOutsideState(unsigned nState)
-{
-    switch (nState) {
-    case 1:
-    case 2:
-    case 3:
-        return 1;
-    case 5:
-    case 6:
-    case 7:
-        return 5;
-    case 9:
-    case 10:
-    case 11:
-        return 9;
-    default:
-        return 0;
-    }
-}
-
-unsigned HotState(unsigned nState)
-{
-    switch (nState) {
-    case 1:
-        return 2;
-    case 5:
-        return 6;
-    case 9:
-        return 10;
-    default:
-        return 0;
-    }
-}
-
-unsigned ColdState(unsigned nState)
-{
-    switch (nState) {
-    case 2:
-        return 1;
-    case 6:
-        return 5;
-    case 10:
-        return 9;
-    default:
-        return 0;
-    }
 }
 
 } // namespace
@@ -155,8 +22,7 @@ IZNPropertyGridProperty::IZNPropertyGridProperty(CZNPropertyGridCategory* pCateg
                                                  const wchar_t* pszName, const wchar_t* pszHelp,
                                                  unsigned nID, eZNPropertyGridType eType)
     : m_pCategory(pCategory), m_strName(pszName), m_strHelp(HelpTextToHtml(pszHelp)), m_nID(nID),
-      m_nActiveColumn(-1), m_bCheckBoxPressed(false), m_bCheckBoxHot(false), m_nCaptureItem(-1),
-      m_nCaptureColumn(-1), m_eType(eType), m_nItemHeight(-1)
+      m_nActiveColumn(-1), m_eType(eType), m_nItemHeight(-1)
 {
 }
 
@@ -197,13 +63,12 @@ bool IZNPropertyGridProperty::SetCheckBoxState(int nIndex, unsigned nState)
     if (!IsSlot(m_Flags, nIndex))
         return false;
     bool bWasChecked = IsCheckBoxChecked(nIndex);
-    m_Flags[nIndex] = (m_Flags[nIndex] & ~PGP_CHECKBOXMASK) | (nState & PGP_CHECKBOXMASK);
+    m_Flags[nIndex] = (m_Flags[nIndex] & ~PGCB_MASK) | (nState & PGCB_MASK);
     // Only a change between checked and not checked is news to the host; hot and pressed
     // are the mouse's business.
     CZNPropertyGrid* pGrid = GetGrid();
     if (IsCheckBoxChecked(nIndex) != bWasChecked && pGrid != nullptr) {
-        WPARAM wParam = DWORD(MAKELONG(nIndex, GetID()));
-        pGrid->SendMessage(PGM_PROPERTYCHECK, wParam,
+        pGrid->SendMessage(PGM_PROPERTYCHECK, PackNotifyParam(nIndex, GetID()),
                            reinterpret_cast<LPARAM>(GetUserData(nIndex)));
     }
     return true;
@@ -213,7 +78,7 @@ bool IZNPropertyGridProperty::GetCheckBoxState(int nIndex, unsigned& nState)
 {
     if (!IsSlot(m_Flags, nIndex))
         return false;
-    nState = m_Flags[nIndex] & PGP_CHECKBOXMASK;
+    nState = m_Flags[nIndex] & PGCB_MASK;
     return true;
 }
 
@@ -227,7 +92,7 @@ bool IZNPropertyGridProperty::SetCheckBoxTooltip(int nIndex, const wchar_t* pszT
 
 bool IZNPropertyGridProperty::IsCheckBoxChecked(int nIndex)
 {
-    return IsSlot(m_Flags, nIndex) && IsCheckedState(CheckStateOf(m_Flags[nIndex]));
+    return IsSlot(m_Flags, nIndex) && CZNPropertyGridCheckBox::IsChecked(m_Flags[nIndex]);
 }
 
 bool IZNPropertyGridProperty::SetUserData(int nIndex, void* pData)
@@ -304,11 +169,11 @@ void IZNPropertyGridProperty::DrawValue(PropertyGridDrawContext* pContext, int n
     CBrush brush(crBackground);
     pDC->FillRect(pCell, &brush);
 
-    unsigned nState = CheckStateOf(TestFlag(nIndex, PGP_CHECKBOXMASK));
+    unsigned nState = CZNPropertyGridCheckBox::StateOf(TestFlag(nIndex, PGCB_MASK));
     if (nState != 0) {
-        CRect rcBox = CheckBoxRect(*pCell);
-        DrawCheckBox(pContext->pDIS->hwndItem, pContext->hDC, nState, rcBox);
-        pCell->left += rcBox.Width() + kCheckBoxGap;
+        CZNPropertyGridCheckBox::Draw(pContext->pDIS->hwndItem, pContext->hDC, nState,
+                                      CZNPropertyGridCheckBox::BoxRect(*pCell));
+        CZNPropertyGridCheckBox::SkipBox(*pCell);
     }
 }
 
@@ -322,7 +187,7 @@ void IZNPropertyGridProperty::DrawGridLines(PropertyGridDrawContext* pContext)
 {
     CDC* pDC = CDC::FromHandle(pContext->hDC);
     const RECT& rcItem = pContext->pDIS->rcItem;
-    CPen pen(PS_SOLID, 1, LightenColor(150, ::GetSysColor(COLOR_HIGHLIGHT)));
+    CPen pen(PS_SOLID, 1, GridLineColor());
     CPen* pOldPen = pDC->SelectObject(&pen);
 
     int x = rcItem.left + pContext->nGutterWidth;
@@ -378,7 +243,8 @@ bool IZNPropertyGridProperty::GetToolTip(int nColumn, RECT* pCell, POINT* pPoint
     }
     int nIndex = nColumn - 1;
     if (pCell == nullptr || pPoint == nullptr || pToolId == nullptr ||
-        TestFlag(nIndex, PGP_CHECKBOXMASK) == 0 || !CheckBoxRect(*pCell).PtInRect(*pPoint))
+        TestFlag(nIndex, PGCB_MASK) == 0 ||
+        !CZNPropertyGridCheckBox::BoxRect(*pCell).PtInRect(*pPoint))
         return false;
     *pText = m_CheckBoxTooltips[nIndex];
     // Cells are tools with even ids; the box is a tool of its own beside its cell.
@@ -388,17 +254,17 @@ bool IZNPropertyGridProperty::GetToolTip(int nColumn, RECT* pCell, POINT* pPoint
 
 eReturnEvent IZNPropertyGridProperty::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    return TrackCheckBox(point, &IZNPropertyGridProperty::PressCheckBox);
+    return m_CheckBox.OnLButtonDown(this, point);
 }
 
 eReturnEvent IZNPropertyGridProperty::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    return TrackCheckBox(point, &IZNPropertyGridProperty::ReleaseCheckBox);
+    return m_CheckBox.OnLButtonUp(this, point);
 }
 
 eReturnEvent IZNPropertyGridProperty::OnMouseMove(UINT nFlags, CPoint point)
 {
-    return TrackCheckBox(point, &IZNPropertyGridProperty::HoverCheckBox);
+    return m_CheckBox.OnMouseMove(this, point);
 }
 
 eReturnEvent IZNPropertyGridProperty::OnLButtonDblClk(UINT nFlags, CPoint point)
@@ -444,106 +310,6 @@ bool IZNPropertyGridProperty::SetActiveColumn(int nColumn, RECT* pCell)
 CZNPropertyGrid* IZNPropertyGridProperty::GetGrid() const
 {
     return m_pCategory != nullptr ? m_pCategory->m_pGrid : nullptr;
-}
-
-CRect IZNPropertyGridProperty::CheckBoxRect(const RECT& rcCell)
-{
-    int nSide = rcCell.bottom - rcCell.top - 4;
-    return CRect(rcCell.left + 2, rcCell.top + 2, rcCell.left + 2 + nSide, rcCell.top + 2 + nSide);
-}
-
-eReturnEvent IZNPropertyGridProperty::TrackCheckBox(CPoint point, CheckBoxHandler pHandler)
-{
-    CZNPropertyGrid* pGrid = GetGrid();
-    if (pGrid == nullptr)
-        return RE_NONE;
-    // While a box is tracked the mouse may be anywhere; it is still that box that answers.
-    int nRow = m_nCaptureItem;
-    int nColumn = m_nCaptureColumn;
-    if (!m_bCheckBoxPressed && !m_bCheckBoxHot) {
-        BOOL bOutside = FALSE;
-        nRow = int(pGrid->ItemFromPoint(point, bOutside));
-        nColumn = pGrid->ColumnFromPoint(point);
-    }
-    CRect rcCell;
-    if (nColumn < 1 || !pGrid->ColumnRect(nRow, nColumn, &rcCell))
-        return RE_NONE;
-    rcCell.right -= 1;
-    rcCell.bottom -= 1;
-    return (this->*pHandler)(nRow, nColumn - 1, CheckBoxRect(rcCell), point) ? RE_HANDLED : RE_NONE;
-}
-
-bool IZNPropertyGridProperty::PressCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point)
-{
-    unsigned nState = CheckStateOf(TestFlag(nIndex, PGP_CHECKBOXMASK));
-    if (nState == 0 || !rcBox.PtInRect(point))
-        return false;
-    CZNPropertyGrid* pGrid = GetGrid();
-    pGrid->DeactivateProperty();
-    unsigned nPressed = PressedState(nState);
-    if (nPressed == 0)
-        return true;
-    UpdateCheckBox(nIndex, nPressed, rcBox);
-    m_bCheckBoxPressed = true;
-    m_nCaptureItem = nRow;
-    m_nCaptureColumn = nIndex + 1;
-    pGrid->SetCaptureProperty(this);
-    return true;
-}
-
-bool IZNPropertyGridProperty::ReleaseCheckBox(int nRow, int nIndex, const CRect& rcBox,
-                                              CPoint point)
-{
-    unsigned nState = CheckStateOf(TestFlag(nIndex, PGP_CHECKBOXMASK));
-    if (nState == 0)
-        return false;
-    unsigned nReleased = 0;
-    if (rcBox.PtInRect(point))
-        nReleased = ReleasedInsideState(nState);
-    else if (m_bCheckBoxPressed)
-        nReleased = ReleasedOutsideState(nState);
-    else
-        return false;
-    UpdateCheckBox(nIndex, nReleased != 0 ? nReleased : nState, rcBox);
-    m_bCheckBoxPressed = false;
-    // A box still under the mouse keeps the capture, to turn cold when the mouse leaves it.
-    if (!m_bCheckBoxHot)
-        GetGrid()->ReleaseCaptureProperty();
-    return true;
-}
-
-bool IZNPropertyGridProperty::HoverCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point)
-{
-    unsigned nState = CheckStateOf(TestFlag(nIndex, PGP_CHECKBOXMASK));
-    if (nState == 0)
-        return false;
-    CZNPropertyGrid* pGrid = GetGrid();
-    if (rcBox.PtInRect(point)) {
-        unsigned nHot = HotState(nState);
-        if (nHot == 0)
-            return true;
-        UpdateCheckBox(nIndex, nHot, rcBox);
-        m_nCaptureItem = nRow;
-        m_nCaptureColumn = nIndex + 1;
-        m_bCheckBoxHot = true;
-        pGrid->SetCaptureProperty(this);
-        return true;
-    }
-    unsigned nCold = ColdState(nState);
-    if (nCold == 0 && !m_bCheckBoxHot)
-        return true;
-    UpdateCheckBox(nIndex, nCold != 0 ? nCold : nState, rcBox);
-    m_bCheckBoxHot = false;
-    // A pressed box keeps the capture until the button is released.
-    if (!m_bCheckBoxPressed)
-        pGrid->ReleaseCaptureProperty();
-    return true;
-}
-
-void IZNPropertyGridProperty::UpdateCheckBox(int nIndex, unsigned nState, const CRect& rcBox)
-{
-    SetCheckBoxState(nIndex, nState << PGP_CHECKBOXSHIFT);
-    GetGrid()->InvalidateRect(&rcBox, FALSE);
 }
 
 bool CZNPropertyGridValueProperty::SetValue(int nIndex, void* pValue)
@@ -605,4 +371,20 @@ void CZNPropertyGridValueProperty::DrawItem(PropertyGridDrawContext* pContext)
     }
     if (pOldFont != nullptr)
         pDC->SelectObject(pOldFont);
+}
+
+bool CZNPropertyGridValueProperty::DrawValueBase(PropertyGridDrawContext* pContext, int nColumn,
+                                                 const RECT& rcCell, CRect& rcText)
+{
+    // The base paints the background and the check box and tells how far the box pushed the
+    // text to the right.
+    RECT rcRest = rcCell;
+    IZNPropertyGridProperty::DrawValue(pContext, nColumn, &rcRest);
+    int nIndex = nColumn - 1;
+    if (!IsSlot(m_Values, nIndex) || m_Values[nIndex] == nullptr ||
+        !pContext->GetVisibleCellRect(nColumn, &rcText))
+        return false;
+    rcText.left += pContext->nTextInset + (rcRest.left - rcCell.left);
+    rcText.right -= 1;
+    return true;
 }

@@ -4,12 +4,19 @@
 
 #include <ZNPropertyGrid.h>
 
+#include "model/ZNPropertyGridCheckBox.h"
+
 struct PropertyGridDrawContext;
 
-// Flag word of a value cell.
+// Flag word of a value cell: the enabled bit, and the check box's state in PGCB_MASK.
 #define PGP_ENABLED 0x00000001u
-#define PGP_CHECKBOXMASK 0xF0000000u
-#define PGP_CHECKBOXSHIFT 28
+
+// The wParam of the grid's notifications: a column in the low word, the property's identifier
+// in the high word.
+inline WPARAM PackNotifyParam(int nColumn, unsigned nID)
+{
+    return DWORD(MAKELONG(WORD(nColumn), WORD(nID)));
+}
 
 class IZNPropertyGridProperty
 {
@@ -63,41 +70,25 @@ public:
     // The grid of the category, or null.
     CZNPropertyGrid* GetGrid() const;
 
-    // The check box's square in a cell: side = cell height - 4, two pixels in from the corner.
-    static CRect CheckBoxRect(const RECT& rcCell);
-
 protected:
     IZNPropertyGridProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
                             const wchar_t* pszHelp, unsigned nID, eZNPropertyGridType eType);
 
-    CZNPropertyGridCategory* m_pCategory;
-    CString m_strName;
-    CString m_strHelp;
-    unsigned m_nID;
-    int m_nActiveColumn;
-    std::vector<void*> m_UserData;
-    std::vector<unsigned> m_Flags;
-    std::vector<CString> m_CheckBoxTooltips;
-    bool m_bCheckBoxPressed;
-    bool m_bCheckBoxHot;
-    int m_nCaptureItem;
-    int m_nCaptureColumn;
-    eZNPropertyGridType m_eType;
-    int m_nItemHeight;
+    CZNPropertyGridCategory* m_pCategory;    // the owner; its grid is the property's grid
+    CString m_strName;                       // shown in the name column
+    CString m_strHelp;                       // for the help pane, line breaks as <BR>
+    unsigned m_nID;                          // the host's identifier, not necessarily unique
+    int m_nActiveColumn;                     // grid column last activated; -1 before the first
+    std::vector<void*> m_UserData;           // per value column: the host's data
+    std::vector<unsigned> m_Flags;           // per value column: PGP_ENABLED and PGCB_ state
+    std::vector<CString> m_CheckBoxTooltips; // per value column: the check box's tip
+    CZNPropertyGridCheckBox m_CheckBox;      // the box the mouse tracks, pressed or hot
+    eZNPropertyGridType m_eType;             // which of the types this is
+    int m_nItemHeight;                       // row height from the first measure; -1 before
 
 private:
     IZNPropertyGridProperty(const IZNPropertyGridProperty&) = delete;
     IZNPropertyGridProperty& operator=(const IZNPropertyGridProperty&) = delete;
-
-    // Check-box mouse tracking: finds the box under the point (or the tracked one) and hands it
-    // to one of the three handlers, which answer whether they dealt with the event.
-    using CheckBoxHandler = bool (IZNPropertyGridProperty::*)(int nRow, int nIndex,
-                                                              const CRect& rcBox, CPoint point);
-    eReturnEvent TrackCheckBox(CPoint point, CheckBoxHandler pHandler);
-    bool PressCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point);
-    bool ReleaseCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point);
-    bool HoverCheckBox(int nRow, int nIndex, const CRect& rcBox, CPoint point);
-    void UpdateCheckBox(int nIndex, unsigned nState, const CRect& rcBox);
 };
 
 // What every type that keeps one host value pointer per value column shares.
@@ -115,6 +106,13 @@ public:
 
 protected:
     using IZNPropertyGridProperty::IZNPropertyGridProperty;
+
+    // What every type's DrawValue paints first: the cell's background and check box. Then,
+    // when the column's value is set, true with the rectangle for the value's text: the visible
+    // part of the cell after its check box, less the text inset on the left and a pixel on the
+    // right.
+    bool DrawValueBase(PropertyGridDrawContext* pContext, int nColumn, const RECT& rcCell,
+                       CRect& rcText);
 
     std::vector<void*> m_Values; // host storage per value column, not owned
 };

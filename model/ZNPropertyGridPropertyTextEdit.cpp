@@ -1,3 +1,3 @@
-#include "ZNPropertyGridPropertyTextEdit.h"
+#include "model/ZNPropertyGridPropertyTextEdit.h"
 
 IMPLEMENT_DYNAMIC(CZNPropertyGridPropertyTextEdit, CEdit)

@@ -1,14 +1,8 @@
-// The commit and notification protocol every in-place editor shares.
-#include "ZNPropertyGridPropertyValueDlg.h"
+// What every in-place editor shares: the commit and notification protocol, showing the editor
+// over its cell, and the Edit commands on its edit field.
+#include "model/ZNPropertyGridPropertyValueDlg.h"
 
-#include "ZNPropertyGridProperty.h"
-
-namespace {
-
-// Room between a cell's check box and the editor, as between the box and the painted text.
-constexpr int kCheckBoxGap = 4;
-
-} // namespace
+#include "model/ZNPropertyGridProperty.h"
 
 IMPLEMENT_DYNAMIC(CZNPropertyGridPropertyValueDlg, CDialog)
 
@@ -28,9 +22,9 @@ void CZNPropertyGridPropertyValueDlg::ApplyValue()
         return;
     // The grid turns the grid column into a value index before the host sees it.
     int nColumn = m_pProperty->GetActiveColumn();
-    WPARAM wParam = DWORD(MAKELONG(nColumn, m_pProperty->GetID()));
     LPARAM lParam = reinterpret_cast<LPARAM>(m_pProperty->GetUserData(nColumn - 1));
-    pParent->SendMessage(PGM_PROPERTYCHANGE, wParam, lParam);
+    pParent->SendMessage(PGM_PROPERTYCHANGE, PackNotifyParam(nColumn, m_pProperty->GetID()),
+                         lParam);
 }
 
 void CZNPropertyGridPropertyValueDlg::OnEditClosed() {}
@@ -87,25 +81,87 @@ HBRUSH CZNPropertyGridPropertyValueDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nC
     return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
-bool ActivateInPlaceEditor(IZNPropertyGridProperty* pProperty,
-                           CZNPropertyGridPropertyValueDlg* pEditor, int nColumn, RECT* pCell)
+void CZNPropertyGridPropertyValueDlg::ShowOver(const RECT& rcCell, const CString& strText)
 {
-    if (nColumn < 1)
-        return true;
-    int nIndex = nColumn - 1;
-    void* pValue = nullptr;
-    if (!pProperty->GetValue(nIndex, &pValue) || pProperty->TestFlag(nIndex, PGP_ENABLED) == 0)
-        return false;
-    // The check box stays visible and clickable beside the editor.
-    if (pProperty->TestFlag(nIndex, PGP_CHECKBOXMASK) != 0)
-        pCell->left += IZNPropertyGridProperty::CheckBoxRect(*pCell).Width() + kCheckBoxGap;
-    if (pValue != nullptr && pEditor != nullptr && pEditor->m_hWnd != nullptr)
-        pEditor->BeginEdit(pProperty, pValue, pCell);
-    return pProperty->SetActiveColumn(nColumn, pCell);
+    SetWindowPos(&wndTop, rcCell.left, rcCell.top, rcCell.right - rcCell.left,
+                 rcCell.bottom - rcCell.top, SWP_SHOWWINDOW);
+    CWnd* pField = GetEditField();
+    pField->SetWindowText(strText);
+    int nLength = strText.GetLength();
+    pField->SendMessage(EM_SETSEL, WPARAM(nLength), LPARAM(nLength));
+    pField->SendMessage(EM_SCROLLCARET);
+    pField->SetFocus();
 }
 
-void DeactivateInPlaceEditor(CZNPropertyGridPropertyValueDlg* pEditor)
+CString CZNPropertyGridPropertyValueDlg::GetEditText()
 {
-    if (pEditor != nullptr && pEditor->m_hWnd != nullptr && pEditor->IsWindowVisible())
-        pEditor->EndEdit();
+    CString strText;
+    GetEditField()->GetWindowText(strText);
+    return strText;
+}
+
+//---------------------------------------------------------------------------------------------
+// Edit commands
+
+CWnd* CZNPropertyGridPropertyValueDlg::ShownEditField()
+{
+    CWnd* pField = GetEditField();
+    if (pField == nullptr || pField->m_hWnd == nullptr || !pField->IsWindowVisible())
+        return nullptr;
+    return pField;
+}
+
+bool CZNPropertyGridPropertyValueDlg::IsEditable(CWnd* pField) const
+{
+    return (pField->GetStyle() & ES_READONLY) == 0;
+}
+
+// Edit and rich edit controls both answer EM_GETSEL with the selection's ends.
+bool CZNPropertyGridPropertyValueDlg::HasSelection(CWnd* pField) const
+{
+    DWORD dwStart = 0;
+    DWORD dwEnd = 0;
+    pField->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart),
+                        reinterpret_cast<LPARAM>(&dwEnd));
+    return dwStart != dwEnd;
+}
+
+void CZNPropertyGridPropertyValueDlg::SendToEditField(UINT message)
+{
+    CWnd* pField = GetEditField();
+    if (pField != nullptr && pField->m_hWnd != nullptr)
+        pField->SendMessage(message);
+}
+
+void CZNPropertyGridPropertyValueDlg::OnEditCut()
+{
+    SendToEditField(WM_CUT);
+}
+
+void CZNPropertyGridPropertyValueDlg::OnEditCopy()
+{
+    SendToEditField(WM_COPY);
+}
+
+void CZNPropertyGridPropertyValueDlg::OnEditPaste()
+{
+    SendToEditField(WM_PASTE);
+}
+
+void CZNPropertyGridPropertyValueDlg::OnUpdateEditCut(CCmdUI* pCmdUI)
+{
+    CWnd* pField = ShownEditField();
+    pCmdUI->Enable(pField != nullptr && IsEditable(pField) && HasSelection(pField));
+}
+
+void CZNPropertyGridPropertyValueDlg::OnUpdateEditCopy(CCmdUI* pCmdUI)
+{
+    CWnd* pField = ShownEditField();
+    pCmdUI->Enable(pField != nullptr && HasSelection(pField));
+}
+
+void CZNPropertyGridPropertyValueDlg::OnUpdateEditPaste(CCmdUI* pCmdUI)
+{
+    CWnd* pField = ShownEditField();
+    pCmdUI->Enable(pField != nullptr && IsEditable(pField));
 }

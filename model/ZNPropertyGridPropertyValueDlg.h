@@ -1,10 +1,13 @@
 // The in-place editor: a borderless child dialog of the grid laid over the cell being edited.
 // It writes the edited value through the property's value pointer and tells the grid, which
-// passes the news on to the host.
+// passes the news on to the host. What a type's editor supplies is listed with the property
+// side, in ZNPropertyGridEditableProperty.h.
 #pragma once
 
 #include <ZNPropertyGrid.h>
 
+// The base of every type's editor: the commit and notification protocol, showing the editor
+// over a cell, and the Edit commands on the editor's edit field.
 class CZNPropertyGridPropertyValueDlg : public CDialog
 {
     DECLARE_DYNAMIC(CZNPropertyGridPropertyValueDlg)
@@ -17,11 +20,21 @@ public:
     virtual void ApplyValue();
     // Runs when the editor closes by Enter or Escape.
     virtual void OnEditClosed();
-    // Shows the editor over the cell (grid client coordinates) with the value the pointer
-    // refers to; a null value pointer leaves the editor hidden.
-    virtual BOOL BeginEdit(IZNPropertyGridProperty* pProperty, void* pValue, RECT* pCell) = 0;
     // Commits and hides, as when the grid moves on to something else.
     virtual BOOL EndEdit();
+    // The control that holds the edited text: the edit control of most editors, a rich edit
+    // control where the text has many lines. Its window exists once the editor's does.
+    virtual CWnd* GetEditField() = 0;
+
+    // The host's Edit commands on the edit field. Cut and copy want a selection and cut an
+    // editable field; paste wants the field shown and editable. All three are disabled while
+    // the editor is hidden.
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnUpdateEditCut(CCmdUI* pCmdUI);
+    void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
 
     BOOL OnInitDialog() override;
 
@@ -29,6 +42,12 @@ protected:
     bool m_bCancelled;                    // closed by Escape
     bool m_bChanged;                      // the last ApplyValue stored a different value
     IZNPropertyGridProperty* m_pProperty; // being edited; null until the first BeginEdit
+
+    // Shows the editor over the cell (grid client coordinates) with the text in its edit field,
+    // the caret after the text and the focus in the field: what every type's BeginEdit does once
+    // it has the value's text.
+    void ShowOver(const RECT& rcCell, const CString& strText);
+    CString GetEditText();
 
     void OnOK() override;
     void OnCancel() override;
@@ -41,13 +60,9 @@ private:
     // Enter or Escape arriving after the editor closed find it hidden and do nothing.
     bool IsShown() const { return m_hWnd != nullptr && IsWindowVisible(); }
     void NotifyDeactivate();
+    // The edit field when it exists and shows; null otherwise.
+    CWnd* ShownEditField();
+    bool IsEditable(CWnd* pField) const;
+    bool HasSelection(CWnd* pField) const;
+    void SendToEditField(UINT message);
 };
-
-// What every type's Activate does with its editor (null when the property has none): grid
-// column 0 answers true and does nothing; a disabled cell or a column the property does not
-// have answers false. Otherwise the editor opens over the cell, right of its check box, when
-// the cell has a value, and the column becomes the property's active column.
-bool ActivateInPlaceEditor(IZNPropertyGridProperty* pProperty,
-                           CZNPropertyGridPropertyValueDlg* pEditor, int nColumn, RECT* pCell);
-// What every type's Deactivate does: commits and hides the editor when it shows.
-void DeactivateInPlaceEditor(CZNPropertyGridPropertyValueDlg* pEditor);

@@ -1,11 +1,13 @@
-// The frame of the editors with one edit control (text, integer, float and vector values): the
-// edit control fills the editor, and the clipboard commands act on it.
+// The frame of the editors with one edit control (text, integer, float and vector values).
 #pragma once
 
-#include "../resources/resource.h"
-#include "ZNPropertyGridPropertyTextEdit.h"
-#include "ZNPropertyGridPropertyValueDlg.h"
+#include "model/ZNPropertyGridPropertyTextEdit.h"
+#include "model/ZNPropertyGridPropertyValueDlg.h"
+#include "resources/resource.h"
 
+// An editor whose edit control, IDC_PROPERTYGRID_EDIT, fills the editor. An editor that adds
+// buttons beside the edit control derives from this with a template of its own (its IDD) and
+// places the controls in LayoutControls.
 class CZNPropertyGridSingleEditDlg : public CZNPropertyGridPropertyValueDlg
 {
     DECLARE_DYNAMIC(CZNPropertyGridSingleEditDlg)
@@ -15,32 +17,18 @@ public:
     explicit CZNPropertyGridSingleEditDlg(CWnd* pParent = nullptr);
 
     BOOL OnInitDialog() override;
-
-    // The clipboard commands of the single-edit property types, for their editor (null when
-    // the property has none: then nothing happens and the commands show disabled). Cut and
-    // copy need a selection, cut an editable control; paste needs only the editor shown.
-    static void Cut(CZNPropertyGridSingleEditDlg* pEditor);
-    static void Copy(CZNPropertyGridSingleEditDlg* pEditor);
-    static void Paste(CZNPropertyGridSingleEditDlg* pEditor);
-    static void UpdateCut(CZNPropertyGridSingleEditDlg* pEditor, CCmdUI* pCmdUI);
-    static void UpdateCopy(CZNPropertyGridSingleEditDlg* pEditor, CCmdUI* pCmdUI);
-    static void UpdatePaste(CZNPropertyGridSingleEditDlg* pEditor, CCmdUI* pCmdUI);
+    CWnd* GetEditField() override { return &m_Edit; }
 
 protected:
-    // Shows the editor over the cell (grid client coordinates) with the text in the edit
-    // control, the caret after it, and the focus in the control.
-    void ShowOver(const RECT& rcCell, const CString& strText);
+    // Places the controls for the client size, at initialisation and at every resize. The edit
+    // control has no border of its own: its left edge hides one pixel outside the editor, and
+    // two pixels of the editor's background above it line its text up with the painted cells.
+    virtual void LayoutControls(int cx, int cy);
 
     void DoDataExchange(CDataExchange* pDX) override;
     afx_msg void OnSize(UINT nType, int cx, int cy);
 
     DECLARE_MESSAGE_MAP()
 
-    CZNPropertyGridPropertyTextEdit m_Edit;
-
-private:
-    void PlaceEdit(int cx, int cy);
-    bool IsEditShown() const;
-    bool HasSelection() const;
-    static void SendToEdit(CZNPropertyGridSingleEditDlg* pEditor, UINT message);
+    CZNPropertyGridPropertyTextEdit m_Edit; // the edit control
 };

@@ -3,21 +3,18 @@
 // it. Each type supplies its value's text and its editor's parsing; everything else is here.
 #pragma once
 
-#include "PropertyGridDrawContext.h"
-#include "ZNPropertyGridEditorHolder.h"
-#include "ZNPropertyGridProperty.h"
-#include "ZNPropertyGridSingleEditDlg.h"
+#include "model/PropertyGridDrawContext.h"
+#include "model/ZNPropertyGridEditableProperty.h"
+#include "model/ZNPropertyGridSingleEditDlg.h"
 
-// TProperty derives from this class (the templates dispatch to it without virtual operations,
-// so that the types keep the base's slot order and append only their own) and provides, public:
+// TProperty derives from this class and provides, public:
 //   void ValueText(TValue* pValue, CString& strText);   // the text the host asks for
 // and may provide, to show the value otherwise in the cell, its tip and the editor:
 //   void DisplayText(TValue* pValue, CString& strText);
-// TValue is the host's storage of one value column (the first float of a vector).
-// TEditor is the type's editor, shared per grid window under the window property pszEditorName
-// (a literal: the holder keeps the pointer).
+// TValue is the host's storage of one value column (the first float of a vector). TEditor is
+// the type's editor, shared per grid window under the window property pszEditorName.
 template <class TProperty, class TValue, class TEditor>
-class CZNPropertyGridTextualProperty : public CZNPropertyGridValueProperty
+class CZNPropertyGridTextualProperty : public CZNPropertyGridEditableProperty<TProperty, TEditor>
 {
 public:
     // False for a column the property does not have or whose value was never set.
@@ -32,18 +29,11 @@ public:
 
     void DrawValue(PropertyGridDrawContext* pContext, int nColumn, RECT* pCell) override
     {
-        // The base paints the background and the check box and tells how far the box pushed
-        // the text to the right.
-        RECT rcRest = *pCell;
-        IZNPropertyGridProperty::DrawValue(pContext, nColumn, &rcRest);
-        TValue* pValue = ValueAt(nColumn - 1);
         CRect rcText;
-        if (pValue == nullptr || !pContext->GetVisibleCellRect(nColumn, &rcText))
+        if (!this->DrawValueBase(pContext, nColumn, *pCell, rcText))
             return;
-        rcText.left += pContext->nTextInset + (rcRest.left - pCell->left);
-        rcText.right -= 1;
         CString strText;
-        Self().DisplayText(pValue, strText);
+        Self().DisplayText(ValueAt(nColumn - 1), strText);
         CDC::FromHandle(pContext->hDC)
             ->DrawText(strText, &rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     }
@@ -61,27 +51,6 @@ public:
         return true;
     }
 
-    bool Activate(int nColumn, RECT* pCell) override
-    {
-        return ActivateInPlaceEditor(this, Editor(), nColumn, pCell);
-    }
-    void Deactivate() override { DeactivateInPlaceEditor(Editor()); }
-    void OnCut() override { CZNPropertyGridSingleEditDlg::Cut(Editor()); }
-    void OnUpdateCut(CCmdUI* pCmdUI) override
-    {
-        CZNPropertyGridSingleEditDlg::UpdateCut(Editor(), pCmdUI);
-    }
-    void OnCopy() override { CZNPropertyGridSingleEditDlg::Copy(Editor()); }
-    void OnUpdateCopy(CCmdUI* pCmdUI) override
-    {
-        CZNPropertyGridSingleEditDlg::UpdateCopy(Editor(), pCmdUI);
-    }
-    void OnPaste() override { CZNPropertyGridSingleEditDlg::Paste(Editor()); }
-    void OnUpdatePaste(CCmdUI* pCmdUI) override
-    {
-        CZNPropertyGridSingleEditDlg::UpdatePaste(Editor(), pCmdUI);
-    }
-
     // Most types show the host's text; TProperty's own DisplayText hides this one.
     void DisplayText(TValue* pValue, CString& strText) { Self().ValueText(pValue, strText); }
 
@@ -89,39 +58,21 @@ protected:
     CZNPropertyGridTextualProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
                                    const wchar_t* pszHelp, unsigned nID, eZNPropertyGridType eType,
                                    const wchar_t* pszEditorName)
-        : CZNPropertyGridValueProperty(pCategory, pszName, pszHelp, nID, eType),
-          m_pEditorHolder(CEditorHolder::GetOrCreate(GetGrid(), pszEditorName))
+        : CZNPropertyGridEditableProperty<TProperty, TEditor>(pCategory, pszName, pszHelp, nID,
+                                                              eType, pszEditorName)
     {
-        if (m_pEditorHolder != nullptr)
-            m_pEditorHolder->Attach(GetGrid());
-    }
-
-    ~CZNPropertyGridTextualProperty() override
-    {
-        if (m_pEditorHolder != nullptr)
-            m_pEditorHolder->Release();
     }
 
     // The value of a column; null when the column is missing or its value not set.
     TValue* ValueAt(int nIndex) const
     {
-        if (nIndex < 0 || size_t(nIndex) >= m_Values.size())
+        if (nIndex < 0 || size_t(nIndex) >= this->m_Values.size())
             return nullptr;
-        return static_cast<TValue*>(m_Values[nIndex]);
-    }
-
-    // The shared editor of the grid; null when the grid had no window for it.
-    TEditor* Editor() const
-    {
-        return m_pEditorHolder != nullptr ? m_pEditorHolder->GetEditor() : nullptr;
+        return static_cast<TValue*>(this->m_Values[nIndex]);
     }
 
 private:
-    using CEditorHolder = CZNPropertyGridEditorHolder<TEditor>;
-
     TProperty& Self() { return static_cast<TProperty&>(*this); }
-
-    CEditorHolder* m_pEditorHolder;
 };
 
 // The editor of such a type: it opens with the property's text of the value. The types parse
@@ -136,7 +87,7 @@ public:
     }
 
     // pProperty is a TProperty and pValue its host's storage of the column.
-    BOOL BeginEdit(IZNPropertyGridProperty* pProperty, void* pValue, RECT* pCell) override
+    BOOL BeginEdit(IZNPropertyGridProperty* pProperty, void* pValue, RECT* pCell)
     {
         if (pValue == nullptr)
             return TRUE;
@@ -149,12 +100,5 @@ public:
     }
 
 protected:
-    CString EditText() const
-    {
-        CString strText;
-        m_Edit.GetWindowText(strText);
-        return strText;
-    }
-
     TValue* m_pValue; // the host's value being edited
 };

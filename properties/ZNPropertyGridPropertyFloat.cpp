@@ -1,4 +1,4 @@
-#include "ZNPropertyGridPropertyFloat.h"
+#include "properties/ZNPropertyGridPropertyFloat.h"
 
 #include <stdlib.h>
 
@@ -22,7 +22,7 @@ void CZNPropertyGridPropertyFloatValueDlg::ApplyValue()
 {
     if (m_pValue != nullptr) {
         // The C runtime's own conversion, decimal with an optional exponent.
-        double dValue = _wtof(EditText());
+        double dValue = _wtof(GetEditText());
         // The host's float is compared with the number as read, not as a float would hold it:
         // a value a float cannot hold exactly (0.1) counts as changed at every commit, and so
         // does a NaN on either side.

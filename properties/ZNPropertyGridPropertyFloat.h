@@ -2,7 +2,7 @@
 // text with six decimals.
 #pragma once
 
-#include "../model/ZNPropertyGridTextualProperty.h"
+#include "model/ZNPropertyGridTextualProperty.h"
 
 class CZNPropertyGridPropertyFloatValueDlg;
 

@@ -1,4 +1,4 @@
-#include "ZNPropertyGridPropertyInteger.h"
+#include "properties/ZNPropertyGridPropertyInteger.h"
 
 #include <stdlib.h>
 
@@ -23,7 +23,7 @@ void CZNPropertyGridPropertyIntegerValueDlg::ApplyValue()
     if (m_pValue != nullptr) {
         // The C runtime's own conversion: leading blanks and a sign, then decimal digits up to
         // the first other character; a number beyond 32 bits ends at the nearest limit.
-        int nValue = _wtoi(EditText());
+        int nValue = _wtoi(GetEditText());
         m_bChanged = nValue != *m_pValue;
         if (m_bChanged)
             *m_pValue = nValue;

@@ -1,7 +1,7 @@
 // A signed 32-bit integer per value column, kept in the host's int and edited as decimal text.
 #pragma once
 
-#include "../model/ZNPropertyGridTextualProperty.h"
+#include "model/ZNPropertyGridTextualProperty.h"
 
 class CZNPropertyGridPropertyIntegerValueDlg;
 

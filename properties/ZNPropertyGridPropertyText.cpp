@@ -1,6 +1,6 @@
-#include "ZNPropertyGridPropertyText.h"
+#include "properties/ZNPropertyGridPropertyText.h"
 
-#include "ZNPropertyGridPropertyTextValueDlg.h"
+#include "properties/ZNPropertyGridPropertyTextValueDlg.h"
 
 CZNPropertyGridPropertyText::CZNPropertyGridPropertyText(CZNPropertyGridCategory* pCategory,
                                                          const wchar_t* pszName,

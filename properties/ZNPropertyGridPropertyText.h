@@ -1,7 +1,7 @@
 // A free text per value column, kept in the host's CString and edited in a single-line editor.
 #pragma once
 
-#include "../model/ZNPropertyGridTextualProperty.h"
+#include "model/ZNPropertyGridTextualProperty.h"
 
 class CZNPropertyGridPropertyTextValueDlg;
 

@@ -1,7 +1,7 @@
 // The in-place editor of text values.
 #pragma once
 
-#include "ZNPropertyGridPropertyText.h"
+#include "properties/ZNPropertyGridPropertyText.h"
 
 class CZNPropertyGridPropertyTextValueDlg
     : public CZNPropertyGridTextualValueDlg<CZNPropertyGridPropertyText, CString>

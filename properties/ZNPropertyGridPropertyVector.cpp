@@ -1,4 +1,4 @@
-#include "ZNPropertyGridPropertyVector.h"
+#include "properties/ZNPropertyGridPropertyVector.h"
 
 #include <stdio.h>
 

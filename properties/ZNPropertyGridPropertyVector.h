@@ -2,7 +2,7 @@
 // in the host's float array and edited as one line of comma-separated numbers.
 #pragma once
 
-#include "../model/ZNPropertyGridTextualProperty.h"
+#include "model/ZNPropertyGridTextualProperty.h"
 
 #include <algorithm>
 #include <iterator>
@@ -65,7 +65,7 @@ public:
         if (this->m_pValue != nullptr) {
             float parsed[TProperty::kComponents];
             // What did not parse is 0 already; how much did is not needed.
-            static_cast<TProperty*>(this->m_pProperty)->ParseValue(this->EditText(), parsed);
+            static_cast<TProperty*>(this->m_pProperty)->ParseValue(this->GetEditText(), parsed);
             // Exact comparison, so a NaN on either side counts as a change.
             this->m_bChanged = !std::equal(std::begin(parsed), std::end(parsed), this->m_pValue);
             if (this->m_bChanged)

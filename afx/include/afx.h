@@ -1,4 +1,5 @@
-// Core of the framework: CObject with run-time class information, and CString.
+// Core of the framework: CObject with run-time class information, CString, exceptions and the
+// diagnostic macros.
 #pragma once
 
 #include "afxver_.h"
@@ -72,7 +73,57 @@ public:                                                                         
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
+// Classes that CRuntimeClass::CreateObject can make with their default constructor.
+#define DECLARE_DYNCREATE(class_name)                                                              \
+    DECLARE_DYNAMIC(class_name)                                                                    \
+    static CObject* PASCAL CreateObject();
+
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
+    CObject* PASCAL class_name::CreateObject()                                                     \
+    {                                                                                              \
+        return new class_name;                                                                     \
+    }                                                                                              \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
+
 #define DYNAMIC_DOWNCAST(class_name, object)                                                       \
     (static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), object)))
 
 AFX_CORE_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
+
+// Diagnostics as in a release build: the checks and traces compile to nothing, and VERIFY still
+// evaluates its expression.
+#define ASSERT(f) ((void)0)
+#define VERIFY(f) ((void)(f))
+#define ASSERT_VALID(pOb) ((void)0)
+#define ASSERT_KINDOF(class_name, object) ((void)0)
+#define DEBUG_ONLY(f) ((void)0)
+#define TRACE(...) ((void)0)
+#define TRACE0(sz) ((void)0)
+#define TRACE1(sz, p1) ((void)0)
+#define TRACE2(sz, p1, p2) ((void)0)
+#define TRACE3(sz, p1, p2, p3) ((void)0)
+
+// The base of the framework's exceptions. They are thrown as pointers to objects on the heap;
+// whoever catches one calls Delete.
+class AFX_CORE_API CException : public CObject
+{
+    DECLARE_DYNAMIC(CException)
+public:
+    void Delete();
+
+    BOOL m_bAutoDelete; // Delete frees the object
+
+protected:
+    explicit CException(BOOL bAutoDelete = TRUE) : m_bAutoDelete(bAutoDelete) {}
+};
+
+// Stops an operation the user was told about already, such as a data exchange whose
+// validation showed a message box; the framework catches it and reports nothing more.
+class AFX_CORE_API CUserException : public CException
+{
+    DECLARE_DYNAMIC(CUserException)
+public:
+    CUserException() = default;
+};
+
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowUserException();

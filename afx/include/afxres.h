@@ -23,3 +23,11 @@
 
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
+
+// Prompts of the data exchange and validation routines (strings of the framework DLL).
+#define AFX_IDP_PARSE_INT 0xF110
+#define AFX_IDP_PARSE_REAL 0xF111
+#define AFX_IDP_PARSE_INT_RANGE 0xF112
+#define AFX_IDP_PARSE_REAL_RANGE 0xF113
+#define AFX_IDP_PARSE_STRING_SIZE 0xF114
+#define AFX_IDP_PARSE_UINT 0xF117

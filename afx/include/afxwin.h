@@ -13,6 +13,8 @@ class CMenu;
 class CScrollBar;
 class CWinThread;
 class CWinApp;
+class CListBox;
+class CDataExchange;
 
 // Standard command ids (afxres.h carries them for resource scripts as well).
 #include "afxres.h"
@@ -124,13 +126,25 @@ public:
     {
         return ::ModifyMenuW(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
     }
+
+    // Shows the menu at a screen point until the user chooses or cancels; the choice reaches
+    // pWnd as WM_COMMAND, or is the result with TPM_RETURNCMD.
+    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
+    BOOL TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm);
 };
 
 //---------------------------------------------------------------------------------------------
 // Windows
 
 // CWnd::m_nFlags
-#define WF_TOOLTIPS 0x0001 // the window shows tool tips (EnableToolTips)
+#define WF_TOOLTIPS 0x0001      // the window shows tool tips (EnableToolTips)
+#define WF_MODALLOOP 0x0008     // RunModalLoop is running for the window
+#define WF_CONTINUEMODAL 0x0010 // the modal loop goes on until EndModalLoop
+
+// RunModalLoop's flags
+#define MLF_NOIDLEMSG 0x0001  // no WM_ENTERIDLE to the parent
+#define MLF_NOKICKIDLE 0x0002 // no WM_KICKIDLE to the window
+#define MLF_SHOWONIDLE 0x0004 // show the window when the queue first runs empty
 
 // TOOLINFO flags that OnToolHitTest may set for the framework; the framework clears them
 // before the tool reaches the tool-tip control.
@@ -189,6 +203,9 @@ public:
     virtual void PreSubclassWindow();
     virtual void PostNcDestroy();
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Offers a WM_NOTIFY to the control that sent it (reflection), then to this window's
+    // ON_NOTIFY entries.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     LRESULT Default();
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
@@ -229,6 +246,21 @@ public:
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
     BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
+    CWnd* GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
+    static CWnd* PASCAL GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
+    static CWnd* PASCAL GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                                  BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
+    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm);
+
+    // The window that owns a new popup, such as a modal dialog or a message box: pParent's
+    // top-level window, or without a parent the last active popup of the frame routing the
+    // current command (else of the main window). With pWndTop, the top of that owner's chain is
+    // disabled too, unless it is the owner itself, and stored there for the caller to enable
+    // again; otherwise *pWndTop is null.
+    static CWnd* PASCAL GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
+    static HWND PASCAL GetSafeOwner_(HWND hParent, HWND* pWndTop);
 
     // Position and size
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
@@ -334,6 +366,22 @@ public:
         return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
     }
 
+    // A message box owned by this window, titled with the application's name by default.
+    int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
+
+    // Dialog data: DoDataExchange moves it between the controls and the members. Control
+    // notifications to this window are ignored meanwhile. FALSE when a validation failed.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // Asks pTarget's update handlers (ON_UPDATE_COMMAND_UI) about every child control, as
+    // menu items are asked; a control's own reflected handler, then this window's, come first.
+    void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
+    // A modal message loop for this window that pumps the thread's messages until
+    // EndModalLoop; it sends WM_KICKIDLE (lParam: the idle count) while the queue is empty.
+    int RunModalLoop(DWORD dwFlags = 0);
+    virtual BOOL ContinueModal();
+    virtual void EndModalLoop(int nResult);
+
     // Tool tips: the framework shows one tool at a time for the window under the mouse, as
     // OnToolHitTest describes it, in the thread's tool-tip control.
     BOOL EnableToolTips(BOOL bEnable = TRUE);
@@ -362,45 +410,79 @@ public:
 
     // Message handlers that pass the message on to the window's own procedure.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct) { return int(Default()); }
+    afx_msg void OnClose() { Default(); }
     afx_msg void OnDestroy() { Default(); }
     afx_msg void OnNcDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy) { Default(); }
     afx_msg void OnSizing(UINT nSide, LPRECT lpRect) { Default(); }
+    afx_msg void OnMove(int x, int y) { Default(); }
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI) { Default(); }
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus) { Default(); }
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos) { Default(); }
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos) { Default(); }
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam) { Default(); }
     afx_msg void OnPaint() { Default(); }
     afx_msg void OnNcPaint() { Default(); }
     afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return BOOL(Default()); }
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) { Default(); }
     afx_msg LRESULT OnNcHitTest(CPoint point) { return Default(); }
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point) { Default(); }
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point) { Default(); }
+    afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point) { Default(); }
+    afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point) { Default(); }
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point) { Default(); }
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point) { Default(); }
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point) { Default(); }
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point) { Default(); }
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point) { Default(); }
+    afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point) { Default(); }
+    afx_msg void OnMButtonDown(UINT nFlags, CPoint point) { Default(); }
+    afx_msg void OnMButtonUp(UINT nFlags, CPoint point) { Default(); }
+    afx_msg void OnMButtonDblClk(UINT nFlags, CPoint point) { Default(); }
     afx_msg void OnMouseMove(UINT nFlags, CPoint point) { Default(); }
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) { return BOOL(Default()); }
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) { return BOOL(Default()); }
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+    {
+        return int(Default());
+    }
+    afx_msg void OnCaptureChanged(CWnd* pWnd) { Default(); }
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos) { Default(); }
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Default(); }
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) { Default(); }
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { Default(); }
+    afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Default(); }
+    afx_msg void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) { Default(); }
+    afx_msg void OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags) { Default(); }
+    afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo) { return BOOL(Default()); }
     afx_msg UINT OnGetDlgCode() { return UINT(Default()); }
     afx_msg void OnSetFocus(CWnd* pOldWnd) { Default(); }
     afx_msg void OnKillFocus(CWnd* pNewWnd) { Default(); }
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) { Default(); }
     afx_msg void OnEnable(BOOL bEnable) { Default(); }
-    afx_msg void OnSysCommand(UINT nID, LPARAM lParam) { Default(); }
     afx_msg void OnTimer(UINT_PTR nIDEvent) { Default(); }
+    afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho) { Default(); }
+    afx_msg void OnDropFiles(HDROP hDropInfo) { Default(); }
+    // A top-level window passes these on to every child window of the framework.
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg void OnSysColorChange();
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) { Default(); }
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    afx_msg int OnCharToItem(UINT nChar, CListBox* pListBox, UINT nIndex);
+    afx_msg int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);
 
 protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+
     HWND m_hWndOwner;   // owner set with SetOwner; the parent when null
     WNDPROC m_pfnSuper; // the procedure this object subclassed, for default handling
+    int m_nModalResult; // the result RunModalLoop returns, set by EndModalLoop
 
     DECLARE_MESSAGE_MAP()
 
@@ -428,18 +510,26 @@ AFX_CORE_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCurso
 //---------------------------------------------------------------------------------------------
 // Dialogs and data exchange
 
+// The context of one UpdateData: its direction, and the control last prepared, which gets the
+// focus back when a validation fails.
 class AFX_CORE_API CDataExchange
 {
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
     BOOL m_bSaveAndValidate; // TRUE: controls → members; FALSE: members → controls
-    CWnd* m_pDlgWnd;
+    CWnd* m_pDlgWnd;         // the window whose controls are exchanged
+    UINT m_idLastControl;    // the control last prepared, 0 before the first
+    BOOL m_bEditLastControl; // that control is an edit field (its text gets selected)
 
+    // The control's window for an exchange or validation routine; a control that does not
+    // exist stops the exchange, as a failed validation does.
     HWND PrepareCtrl(int nIDC);
+    HWND PrepareEditCtrl(int nIDC);
+    // Gives the focus back to the last control prepared and stops the exchange: UpdateData
+    // then answers FALSE. Never returns.
+    [[noreturn]] void Fail();
 };
-
-AFX_CORE_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
 class AFX_CORE_API CDialog : public CWnd
 {
@@ -455,35 +545,45 @@ public:
 
     // Makes DoModal use a template in memory instead of a resource.
     BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
+    // Runs the dialog owned by GetSafeOwner(parent) with that owner and its top-level window
+    // disabled, and returns the result given to EndDialog (-1 when it could not be created).
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
 
     virtual BOOL OnInitDialog();
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     void MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
     void GotoDlgCtrl(CWnd* pWndCtrl);
     void SetDefID(UINT nID) { SendMessage(DM_SETDEFID, nID); }
 
 protected:
-    virtual void DoDataExchange(CDataExchange* pDX);
     virtual void OnOK();
     virtual void OnCancel();
+
+    // The owner side of every modal dialog, this one and the system's common dialogs alike.
+    // PreModal finds the owner with GetSafeOwner (disabling the owner's top-level window in
+    // m_hWndTop when it differs from the owner) and hooks the creation of the next window to
+    // this object; PostModal unhooks, detaches and enables m_hWndTop again. A common dialog's
+    // DoModal runs its system dialog between the two, as DoModal here runs its own:
+    //     HWND hWndOwner = PreModal();  // the owner to give the system dialog
+    //     AfxUnhookWindowCreate();      // the system dialog's window is hooked as it needs
+    //     if hWndOwner is enabled: disable it, run GetOpenFileName or ChooseColor, enable it
+    //     PostModal();
+    HWND PreModal();
+    void PostModal();
 
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
     LPCTSTR m_lpszTemplateName;
     LPCDLGTEMPLATE m_lpDialogTemplate;
     CWnd* m_pParentWnd;
-    INT_PTR m_nModalResult;
-    BOOL m_bContinueModal; // set while DoModal's loop should go on
+    HWND m_hWndTop; // the top-level window PreModal disabled, enabled again by PostModal
 
     DECLARE_MESSAGE_MAP()
 
 private:
     BOOL CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent, HINSTANCE hInst);
     LPCDLGTEMPLATE LoadTemplate(HINSTANCE* phInst) const;
-    void RunModalLoop();
 };
 
 //---------------------------------------------------------------------------------------------
@@ -513,6 +613,7 @@ public:
     virtual HACCEL GetDefaultAccelerator() { return m_hAccelTable; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // While the frame routes a command, it is the owner that GetSafeOwner gives new popups.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
@@ -600,6 +701,9 @@ public:
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
     virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    // What a key or character does in a list box that asks its parent; -1 leaves the default.
+    virtual int VKeyToItem(UINT nKey, UINT nIndex);
+    virtual int CharToItem(UINT nKey, UINT nIndex);
 
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -728,14 +832,20 @@ public:
     CWnd* GetMainWnd() { return m_pMainWnd; }
 
     virtual BOOL InitInstance();
+    // The message loop: while the queue is empty, OnIdle with counts 0, 1, 2, ... as long as it
+    // answers TRUE; a message that changes what the user sees starts the counting again.
     virtual int Run();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL PumpMessage();
+    // Count 0 sends WM_IDLEUPDATECMDUI to the main window and its framework children; count 1
+    // deletes the temporary objects of the handle maps. TRUE asks for more idle calls.
     virtual BOOL OnIdle(LONG lCount);
+    // FALSE for the messages after which idle processing need not run again: WM_PAINT, the
+    // caret's timer and a mouse move to where the mouse already was.
+    virtual BOOL IsIdleMessage(MSG* pMsg);
     virtual int ExitInstance();
 
-protected:
-    MSG m_msgCur;
+    MSG m_msgCur; // the message the loop took last
 };
 
 class AFX_CORE_API CWinApp : public CWinThread
@@ -754,6 +864,10 @@ public:
     LPCTSTR m_pszRegistryKey;
 
     virtual BOOL InitApplication() { return TRUE; }
+    BOOL OnIdle(LONG lCount) override;
+    // AfxMessageBox shows its boxes through here: owned by GetSafeOwner(), titled with
+    // m_pszAppName, with an icon by the buttons when nType names none.
+    virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
 
     // Profile: an INI file named after the executable, or the registry after SetRegistryKey.
     UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
@@ -787,15 +901,28 @@ AFX_CORE_API int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance,
                                    int nCmdShow);
 AFX_CORE_API BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
 AFX_CORE_API BOOL AFXAPI AfxPumpMessage();
+AFX_CORE_API LPCTSTR AFXAPI AfxGetAppName();
+
+// Message boxes of the application; nIDPrompt names a string resource. The result is the
+// button pressed (IDOK, IDYES, ...).
+AFX_CORE_API int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+AFX_CORE_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = UINT(-1));
+// The string resource nIDS with %1 (and %2) replaced by the given texts.
+AFX_CORE_API void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1);
+AFX_CORE_API void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1,
+                                          LPCTSTR lpsz2);
 
 //---------------------------------------------------------------------------------------------
 // Resources and extension modules
 
 AFX_CORE_API HINSTANCE AFXAPI AfxGetResourceHandle();
 AFX_CORE_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
-// The first module of the resource chain (the application's resources, then every extension
-// DLL's) that holds the resource; the application's resource handle when none does.
+// The first module of the resource chain (the application's resources, every extension DLL's,
+// then the framework's own) that holds the resource; the application's resource handle when
+// none does.
 AFX_CORE_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+// The first module of the resource chain with a non-empty string nID; null when none has one.
+AFX_CORE_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
 
 struct AFX_EXTENSION_MODULE
 {
@@ -823,3 +950,6 @@ public:
 };
 
 AFX_CORE_API CDynLinkLibrary* AFXAPI AfxGetFirstDynLinkLibrary();
+
+// Dialog data exchange and validation routines
+#include "afxdd_.h"

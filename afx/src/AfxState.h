@@ -16,12 +16,21 @@ CHandleMap<CMenu, HMENU>& MenuMap();
 
 struct RoutingState
 {
-    MSG lastSentMsg = {};     // the message being handled, for Default() and reflection
-    int nDispatchDepth = 0;   // window procedures running on the stack
-    CWnd* pWndInit = nullptr; // the object that the next created window belongs to
-    HHOOK hCbtHook = nullptr; // installed on first use, kept for the thread's life
+    MSG lastSentMsg = {};                // the message being handled, for Default() and reflection
+    int nDispatchDepth = 0;              // window procedures running on the stack
+    CWnd* pWndInit = nullptr;            // the object that the next created window belongs to
+    HHOOK hCbtHook = nullptr;            // installed on first use, kept for the thread's life
+    HWND hLockoutNotifyWindow = nullptr; // the window whose UpdateData is running
+    CFrameWnd* pRoutingFrame = nullptr;  // the frame whose OnCmdMsg is running
+    MSG msgPumped = {};                  // the last message pumped without a thread object
+    POINT ptCursorLast = {-1, -1};       // where the last mouse move pumped was
+    UINT nMsgLast = 0;                   // and whether it was a client or non-client move
 };
 RoutingState& Routing();
+
+// Takes the next message of the thread's queue into msg and hands it on as MFC's loop does
+// (pre-translation, then translation and dispatch). FALSE on WM_QUIT.
+BOOL PumpMessage(MSG& msg);
 
 struct ModuleState
 {

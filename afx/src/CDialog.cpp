@@ -20,20 +20,16 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
     return pDlg == nullptr ? TRUE : pDlg->OnInitDialog();
 }
 
-// A modal dialog is owned by a top-level window: the given parent or the main window.
-HWND ModalOwner(CWnd* pParentWnd)
+HWND ParentOrMainWindow(CWnd* pParentWnd)
 {
-    HWND hWnd = pParentWnd != nullptr ? pParentWnd->m_hWnd : AfxGetMainWnd()->GetSafeHwnd();
-    while (hWnd != nullptr && (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD) != 0)
-        hWnd = ::GetParent(hWnd);
-    return hWnd;
+    return pParentWnd != nullptr ? pParentWnd->m_hWnd : AfxGetMainWnd()->GetSafeHwnd();
 }
 
 } // namespace
 
 CDialog::CDialog()
     : m_lpszTemplateName(nullptr), m_lpDialogTemplate(nullptr), m_pParentWnd(nullptr),
-      m_nModalResult(-1), m_bContinueModal(FALSE)
+      m_hWndTop(nullptr)
 {
 }
 
@@ -60,25 +56,32 @@ LPCDLGTEMPLATE CDialog::LoadTemplate(HINSTANCE* phInst) const
     return static_cast<LPCDLGTEMPLATE>(hTemplate == nullptr ? nullptr : ::LockResource(hTemplate));
 }
 
+// A dialog that EndDialog ended during OnInitDialog is destroyed again, and creation fails.
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent, HINSTANCE hInst)
 {
     if (lpDialogTemplate == nullptr)
         return FALSE;
     m_nModalResult = -1;
+    m_nFlags |= WF_CONTINUEMODAL;
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, hWndParent, &AfxDlgProc, 0);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();
+    if (hWnd != nullptr && !ContinueModal()) {
+        DestroyWindow();
+        return FALSE;
+    }
     return hWnd != nullptr;
 }
 
+// Without a parent, a modeless dialog belongs to the main window.
 BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 {
     m_lpszTemplateName = lpszTemplateName;
     m_pParentWnd = pParentWnd;
     HINSTANCE hInst = nullptr;
     LPCDLGTEMPLATE lpTemplate = LoadTemplate(&hInst);
-    return CreateFromTemplate(lpTemplate, pParentWnd->GetSafeHwnd(), hInst);
+    return CreateFromTemplate(lpTemplate, ParentOrMainWindow(pParentWnd), hInst);
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
@@ -91,7 +94,8 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
     m_lpszTemplateName = nullptr;
     m_lpDialogTemplate = lpDialogTemplate;
     m_pParentWnd = pParentWnd;
-    return CreateFromTemplate(lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxGetInstanceHandle());
+    return CreateFromTemplate(lpDialogTemplate, ParentOrMainWindow(pParentWnd),
+                              AfxGetInstanceHandle());
 }
 
 BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
@@ -102,6 +106,24 @@ BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
     return lpDialogTemplate != nullptr;
 }
 
+HWND CDialog::PreModal()
+{
+    HWND hWndOwner = CWnd::GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &m_hWndTop);
+    AfxHookWindowCreate(this);
+    return hWndOwner;
+}
+
+void CDialog::PostModal()
+{
+    AfxUnhookWindowCreate();
+    Detach();
+    if (::IsWindow(m_hWndTop))
+        ::EnableWindow(m_hWndTop, TRUE);
+    m_hWndTop = nullptr;
+}
+
+// OnInitDialog may already end the dialog; the loop then does not run. The dialog shows once
+// the queue first runs empty.
 INT_PTR CDialog::DoModal()
 {
     HINSTANCE hInst = nullptr;
@@ -109,56 +131,35 @@ INT_PTR CDialog::DoModal()
     if (lpTemplate == nullptr)
         return -1;
 
-    HWND hWndOwner = ModalOwner(m_pParentWnd);
-    BOOL bEnableOwner = hWndOwner != nullptr && ::IsWindowEnabled(hWndOwner);
-    if (bEnableOwner)
+    HWND hWndOwner = PreModal();
+    AfxUnhookWindowCreate();
+    BOOL bEnableOwner = FALSE;
+    if (hWndOwner != nullptr && hWndOwner != ::GetDesktopWindow() && ::IsWindowEnabled(hWndOwner)) {
         ::EnableWindow(hWndOwner, FALSE);
+        bEnableOwner = TRUE;
+    }
 
-    // OnInitDialog may already end the dialog; the loop then does not run.
-    m_bContinueModal = TRUE;
     if (CreateFromTemplate(lpTemplate, hWndOwner, hInst)) {
-        if (m_bContinueModal)
-            RunModalLoop();
+        if (ContinueModal())
+            RunModalLoop(MLF_SHOWONIDLE | ((GetStyle() & DS_NOIDLEMSG) != 0 ? MLF_NOIDLEMSG : 0));
         if (m_hWnd != nullptr)
             SetWindowPos(nullptr, 0, 0, 0, 0,
                          SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
-    m_bContinueModal = FALSE;
 
     if (bEnableOwner)
         ::EnableWindow(hWndOwner, TRUE);
     if (hWndOwner != nullptr && ::GetActiveWindow() == m_hWnd)
         ::SetActiveWindow(hWndOwner);
     DestroyWindow();
+    PostModal();
     return m_nModalResult;
-}
-
-// Pumps the thread's messages through the framework (so PreTranslateMessage and the dialog
-// keys apply) until EndDialog; the dialog is shown once its first messages are handled.
-void CDialog::RunModalLoop()
-{
-    bool bShowOnIdle = (GetStyle() & WS_VISIBLE) == 0;
-    MSG msg;
-    while (m_bContinueModal) {
-        if (bShowOnIdle && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            ShowWindow(SW_SHOWNORMAL);
-            UpdateWindow();
-            bShowOnIdle = false;
-        }
-        if (!AfxPumpMessage()) {
-            ::PostQuitMessage(0); // keep the quit request for the outer loop
-            return;
-        }
-    }
 }
 
 void CDialog::EndDialog(int nResult)
 {
-    m_nModalResult = nResult;
-    if (m_bContinueModal) {
-        m_bContinueModal = FALSE;
-        PostMessage(WM_NULL); // wake the modal loop
-    }
+    if ((m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL)) != 0)
+        EndModalLoop(nResult);
     ::EndDialog(m_hWnd, nResult);
 }
 
@@ -189,32 +190,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     return CWnd::PreTranslateMessage(pMsg) || PreTranslateInput(pMsg);
 }
 
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
-{
-    CDataExchange dx(this, bSaveAndValidate);
-    DoDataExchange(&dx);
-    return TRUE;
-}
-
-void CDialog::DoDataExchange(CDataExchange*) {}
-
 void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
 {
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->GetSafeHwnd()), TRUE);
-}
-
-CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
-{
-}
-
-HWND CDataExchange::PrepareCtrl(int nIDC)
-{
-    return ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
-}
-
-void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
-{
-    if (rControl.m_hWnd == nullptr && !pDX->m_bSaveAndValidate)
-        rControl.SubclassWindow(pDX->PrepareCtrl(nIDC));
 }

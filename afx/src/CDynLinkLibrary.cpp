@@ -1,5 +1,5 @@
 // The resource chain: the application's resources first, then those of every extension DLL
-// that put itself into the chain with a CDynLinkLibrary.
+// that put itself into the chain with a CDynLinkLibrary, then the framework's own.
 #include "AfxState.h"
 
 using afx_internal::Module;
@@ -21,20 +21,49 @@ CDynLinkLibrary* AFXAPI AfxGetFirstDynLinkLibrary()
     return Module().pFirstDLL;
 }
 
-HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
+extern "C" IMAGE_DOS_HEADER __ImageBase; // the linker's name for this DLL's own image
+
+namespace {
+
+// The framework DLL itself, whose own strings (the prompts of data validation) come last.
+HINSTANCE FrameworkModule()
+{
+    return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
+
+// The first module of the resource chain that holds the resource: the application's resources,
+// the libraries of the application, the framework's system libraries, the framework itself.
+template <typename Holds> HINSTANCE FirstModuleHolding(Holds holds)
 {
     HINSTANCE hApp = AfxGetResourceHandle();
-    if (::FindResourceW(hApp, lpszName, lpszType) != nullptr)
+    if (holds(hApp))
         return hApp;
-    // Libraries of the application before the framework's own (system) libraries.
     for (BOOL bSystem : {FALSE, TRUE}) {
         for (CDynLinkLibrary* pDLL = Module().pFirstDLL; pDLL != nullptr; pDLL = pDLL->m_pNextDLL) {
             if (pDLL->m_bSystem == bSystem && pDLL->m_hResource != nullptr &&
-                ::FindResourceW(pDLL->m_hResource, lpszName, lpszType) != nullptr)
+                holds(pDLL->m_hResource))
                 return pDLL->m_hResource;
         }
     }
-    return hApp;
+    return holds(FrameworkModule()) ? FrameworkModule() : nullptr;
+}
+
+} // namespace
+
+HINSTANCE AFXAPI AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
+{
+    HINSTANCE hInst = FirstModuleHolding(
+        [&](HINSTANCE h) { return ::FindResourceW(h, lpszName, lpszType) != nullptr; });
+    return hInst != nullptr ? hInst : AfxGetResourceHandle();
+}
+
+// A module counts only when its string is not empty.
+HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID)
+{
+    return FirstModuleHolding([nID](HINSTANCE h) {
+        const wchar_t* pchString = nullptr;
+        return ::LoadStringW(h, nID, reinterpret_cast<LPWSTR>(&pchString), 0) > 0;
+    });
 }
 
 BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule)

@@ -1,4 +1,4 @@
-#include <afxwin.h>
+#include "AfxState.h"
 
 IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)
 
@@ -69,10 +69,14 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
-        return TRUE;
+    CFrameWnd*& pRoutingFrame = afx_internal::Routing().pRoutingFrame;
+    CFrameWnd* pOuterFrame = pRoutingFrame;
+    pRoutingFrame = this;
     CWinApp* pApp = AfxGetApp();
-    return pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    BOOL bHandled = CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
+                    (pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo));
+    pRoutingFrame = pOuterFrame;
+    return bHandled;
 }
 
 // Every item of an opening popup asks its update handler; an item that opens a popup of its

@@ -25,7 +25,8 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
     return LOWORD(dw);
 }
 
-// Owner-drawn list boxes override these; the defaults draw and measure nothing.
+// Owner-drawn list boxes override these; the defaults draw and measure nothing, and leave keys
+// to the list box.
 void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
 void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
@@ -33,8 +34,16 @@ int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
     return 0;
 }
 void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+int CListBox::VKeyToItem(UINT, UINT)
+{
+    return -1;
+}
+int CListBox::CharToItem(UINT, UINT)
+{
+    return -1;
+}
 
-// The owner-draw messages that the parent reflects go to the virtual functions.
+// The owner-draw and key messages that the parent reflects go to the virtual functions.
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     switch (message) {
@@ -53,6 +62,16 @@ BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     case WM_DELETEITEM:
         DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
         break;
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM: {
+        UINT nKey = LOWORD(wParam);
+        UINT nIndex = HIWORD(wParam);
+        int nResult =
+            message == WM_VKEYTOITEM ? VKeyToItem(nKey, nIndex) : CharToItem(nKey, nIndex);
+        if (pResult != nullptr)
+            *pResult = nResult;
+        break;
+    }
     default:
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
     }

@@ -27,13 +27,14 @@ void CToolTipCtrl::FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) co
     }
 }
 
+// The tool's window does not pass its mouse messages on by itself: whoever adds a tool relays
+// them with RelayEvent (from PreTranslateMessage), as with MFC.
 BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UINT_PTR nIDTool)
 {
     TOOLINFO ti;
     FillInToolInfo(ti, pWnd, nIDTool);
     if (lpRectTool != nullptr)
         ti.rect = *lpRectTool;
-    ti.uFlags |= TTF_SUBCLASS;
     ti.lpszText = const_cast<LPTSTR>(lpszText);
     return BOOL(SendMessage(TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&ti)));
 }

@@ -1,8 +1,11 @@
 #include "AfxState.h"
 
+#include <afxpriv.h>
+
 #include <cstdlib>
 
 using afx_internal::Module;
+using afx_internal::Routing;
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
@@ -22,10 +25,39 @@ int CWinThread::ExitInstance()
     return int(m_msgCur.wParam);
 }
 
-BOOL CWinThread::OnIdle(LONG)
+BOOL CWinThread::OnIdle(LONG lCount)
 {
-    afx_internal::DeleteTempMapsWhenIdle();
-    return FALSE;
+    if (lCount <= 0) {
+        CWnd* pMainWnd = m_pMainWnd;
+        if (pMainWnd != nullptr && pMainWnd->m_hWnd != nullptr && pMainWnd->IsWindowVisible()) {
+            AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+            pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        }
+    } else {
+        afx_internal::DeleteTempMapsWhenIdle();
+    }
+    return lCount < 0;
+}
+
+BOOL CWinApp::OnIdle(LONG lCount)
+{
+    if (lCount <= 1)
+        CWinThread::OnIdle(lCount);
+    return lCount < 1;
+}
+
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
+        afx_internal::RoutingState& routing = Routing();
+        if (routing.ptCursorLast.x == pMsg->pt.x && routing.ptCursorLast.y == pMsg->pt.y &&
+            routing.nMsgLast == pMsg->message)
+            return FALSE;
+        routing.ptCursorLast = pMsg->pt;
+        routing.nMsgLast = pMsg->message;
+        return TRUE;
+    }
+    return pMsg->message != WM_PAINT && pMsg->message != 0x0118; // 0x0118: the caret's timer
 }
 
 // Gives the window chain from the message's target up to the main window its chance to
@@ -46,23 +78,27 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 
 BOOL CWinThread::PumpMessage()
 {
-    if (::GetMessageW(&m_msgCur, nullptr, 0, 0) <= 0)
-        return FALSE;
-    if (!AfxPreTranslateMessage(&m_msgCur)) {
-        ::TranslateMessage(&m_msgCur);
-        ::DispatchMessageW(&m_msgCur);
-    }
-    return TRUE;
+    return afx_internal::PumpMessage(m_msgCur);
 }
 
 int CWinThread::Run()
 {
+    bool bIdle = true;
+    LONG lIdleCount = 0;
     MSG msgPeek;
     for (;;) {
-        if (!::PeekMessageW(&msgPeek, nullptr, 0, 0, PM_NOREMOVE))
-            OnIdle(0);
-        if (!PumpMessage())
-            return ExitInstance();
+        while (bIdle && !::PeekMessageW(&msgPeek, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!OnIdle(lIdleCount++))
+                bIdle = false;
+        }
+        do {
+            if (!PumpMessage())
+                return ExitInstance();
+            if (IsIdleMessage(&m_msgCur)) {
+                bIdle = true;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageW(&msgPeek, nullptr, 0, 0, PM_NOREMOVE));
     }
 }
 
@@ -79,7 +115,11 @@ BOOL AFXAPI AfxPumpMessage()
     CWinThread* pThread = AfxGetThread();
     if (pThread != nullptr)
         return pThread->PumpMessage();
-    MSG msg;
+    return afx_internal::PumpMessage(Routing().msgPumped);
+}
+
+BOOL afx_internal::PumpMessage(MSG& msg)
+{
     if (::GetMessageW(&msg, nullptr, 0, 0) <= 0)
         return FALSE;
     if (!AfxPreTranslateMessage(&msg)) {

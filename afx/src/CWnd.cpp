@@ -16,17 +16,25 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_DRAWITEM()
     ON_WM_MEASUREITEM()
     ON_WM_DELETEITEM()
+    ON_WM_COMPAREITEM()
+    ON_WM_CHARTOITEM()
+    ON_WM_VKEYTOITEM()
     ON_WM_CTLCOLOR()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
+    ON_WM_SETTINGCHANGE()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 using afx_internal::Routing;
 using afx_internal::RoutingState;
 
-CWnd::CWnd() : m_hWnd(nullptr), m_nFlags(0), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd() : CWnd(nullptr) {}
 
-CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_nFlags(0), m_hWndOwner(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd(HWND hWnd)
+    : m_hWnd(hWnd), m_nFlags(0), m_hWndOwner(nullptr), m_pfnSuper(nullptr), m_nModalResult(0)
+{
+}
 
 CWnd::~CWnd()
 {
@@ -258,6 +266,37 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return lResult;
 }
 
+namespace {
+
+// A click on a window that a modal popup disabled (the system reports it as HTERROR) brings
+// that popup to the front.
+BOOL ActivateLastActivePopup(CWnd* pWnd, UINT nHitTest, UINT nMsg)
+{
+    if (int(nHitTest) != HTERROR ||
+        (nMsg != WM_LBUTTONDOWN && nMsg != WM_MBUTTONDOWN && nMsg != WM_RBUTTONDOWN))
+        return FALSE;
+    CWnd* pLastActive = pWnd->GetTopLevelParent();
+    if (pLastActive != nullptr)
+        pLastActive = pLastActive->GetLastActivePopup();
+    if (pLastActive == nullptr || pLastActive == CWnd::GetForegroundWindow() ||
+        !pLastActive->IsWindowEnabled())
+        return FALSE;
+    pLastActive->SetForegroundWindow();
+    return TRUE;
+}
+
+// Registered messages are compared by the entries' thunks, which decline the others.
+BOOL CallRegisteredEntry(CCmdTarget* pTarget, const AFX_MSGMAP_ENTRY* lpEntry, AFX_MSGCALL& call)
+{
+    for (; lpEntry->pfnThunk != nullptr; ++lpEntry) {
+        if (lpEntry->nMessage == 0xC000 && lpEntry->pfnThunk(pTarget, call))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     if (message == WM_COMMAND) {
@@ -266,16 +305,26 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         *pResult = 1;
         return TRUE;
     }
+    if (message == WM_NOTIFY) {
+        const auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+        return pNMHDR->hwndFrom != nullptr && OnNotify(wParam, lParam, pResult);
+    }
+    if (message == WM_SETCURSOR &&
+        ActivateLastActivePopup(this, UINT(short(LOWORD(lParam))), HIWORD(lParam))) {
+        *pResult = 1;
+        return TRUE;
+    }
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
         return OnCtlColorMessage(message, wParam, lParam, pResult);
 
+    AFX_MSGCALL call = {message, wParam, lParam, 0, nullptr};
     for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap->pfnGetBaseMap != nullptr;
          pMap = pMap->pfnGetBaseMap()) {
         const AFX_MSGMAP_ENTRY* lpEntry = FindMessageEntry(pMap->lpEntries, message, 0, 0);
-        if (lpEntry == nullptr)
+        if (lpEntry != nullptr)
+            lpEntry->pfnThunk(this, call);
+        else if (message < 0xC000 || !CallRegisteredEntry(this, pMap->lpEntries, call))
             continue;
-        AFX_MSGCALL call = {message, wParam, lParam, 0, nullptr};
-        lpEntry->pfnThunk(this, call);
         *pResult = call.lResult;
         return TRUE;
     }
@@ -305,6 +354,15 @@ LRESULT CWnd::Default()
 
 namespace {
 
+bool IsPushButton(HWND hWnd)
+{
+    if ((::SendMessageW(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) == 0)
+        return false;
+    UINT nStyle = UINT(::GetWindowLongPtrW(hWnd, GWL_STYLE) & 0x0F);
+    return nStyle != BS_AUTOCHECKBOX && nStyle != BS_AUTO3STATE && nStyle != BS_GROUPBOX &&
+           nStyle != BS_AUTORADIOBUTTON;
+}
+
 // Records whether an update handler disabled a command, before the command runs.
 class CTestCmdUI : public CCmdUI
 {
@@ -328,6 +386,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
     int nCode = HIWORD(wParam);
     if (hWndCtrl == nullptr) {
+        if (nID == 0)
+            return FALSE; // no command has id 0
         // A menu or accelerator command runs only while its update handler allows it.
         CTestCmdUI state;
         state.m_nID = nID;
@@ -336,12 +396,51 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
         nCode = CN_COMMAND;
     } else {
+        if (Routing().hLockoutNotifyWindow == m_hWnd)
+            return TRUE; // UpdateData is running: the control's notification is ignored
         if (ReflectLastMsg(hWndCtrl))
             return TRUE; // the control handled its own notification
         if (nID == 0)
             return FALSE;
     }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+    auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+    if (Routing().hLockoutNotifyWindow == m_hWnd)
+        return TRUE;
+    if (ReflectLastMsg(pNMHDR->hwndFrom, pResult))
+        return TRUE; // the control handled its own notification
+    // The id is the control's own, whatever the header says.
+    UINT nID = UINT(::GetDlgCtrlID(pNMHDR->hwndFrom));
+    AFX_NOTIFY notify = {pResult, pNMHDR};
+    return OnCmdMsg(nID, int(MAKELONG(pNMHDR->code, WM_NOTIFY)), &notify, nullptr);
+}
+
+// Push buttons without a handler are disabled when bDisableIfNoHndler; check boxes, radio
+// buttons, group boxes and the other controls never are.
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    CCmdUI state;
+    CWnd wndTemp; // the child being asked, without a temporary object per child
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
+         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT)) {
+        wndTemp.m_hWnd = hWndChild;
+        state.m_nID = UINT(::GetDlgCtrlID(hWndChild));
+        state.m_pOther = &wndTemp;
+
+        CWnd* pChild = FromHandlePermanent(hWndChild);
+        if (pChild != nullptr &&
+            pChild->CWnd::OnCmdMsg(0, int(MAKELONG(0xFFFF, WM_COMMAND + WM_REFLECT_BASE)), &state,
+                                   nullptr))
+            continue;
+        if (CWnd::OnCmdMsg(state.m_nID, int(CN_UPDATE_COMMAND_UI), &state, nullptr))
+            continue;
+        state.DoUpdate(pTarget, bDisableIfNoHndler && IsPushButton(hWndChild));
+    }
+    wndTemp.m_hWnd = nullptr;
 }
 
 BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult)
@@ -382,6 +481,12 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         if (pResult != nullptr)
             *pResult = 1;
         return TRUE;
+    }
+    case WM_NOTIFY: {
+        auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+        AFX_NOTIFY notify = {pResult, pNMHDR};
+        return CWnd::OnCmdMsg(0, int(MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY)), &notify,
+                              nullptr);
     }
     default:
         break;
@@ -434,6 +539,30 @@ void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct)
     Default();
 }
 
+int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct)
+{
+    LRESULT lResult = 0;
+    if (ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult))
+        return int(lResult);
+    return int(Default());
+}
+
+int CWnd::OnCharToItem(UINT, CListBox* pListBox, UINT)
+{
+    LRESULT lResult = 0;
+    if (pListBox != nullptr && pListBox->SendChildNotifyLastMsg(&lResult))
+        return int(lResult);
+    return int(Default());
+}
+
+int CWnd::OnVKeyToItem(UINT, CListBox* pListBox, UINT)
+{
+    LRESULT lResult = 0;
+    if (pListBox != nullptr && pListBox->SendChildNotifyLastMsg(&lResult))
+        return int(lResult);
+    return int(Default());
+}
+
 void CWnd::OnHScroll(UINT, UINT, CScrollBar* pScrollBar)
 {
     if (pScrollBar != nullptr && ReflectLastMsg(pScrollBar->m_hWnd))
@@ -446,6 +575,45 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
     if (pScrollBar != nullptr && ReflectLastMsg(pScrollBar->m_hWnd))
         return;
     Default();
+}
+
+// Child windows learn of changed settings and colours from their top-level window.
+void CWnd::OnSettingChange(UINT, LPCTSTR)
+{
+    if ((GetStyle() & WS_CHILD) == 0) {
+        const MSG& msg = Routing().lastSentMsg;
+        SendMessageToDescendants(msg.message, msg.wParam, msg.lParam, TRUE, TRUE);
+    }
+    Default();
+}
+
+void CWnd::OnSysColorChange()
+{
+    if ((GetStyle() & WS_CHILD) == 0)
+        SendMessageToDescendants(WM_SYSCOLORCHANGE, 0, 0, TRUE, TRUE);
+    Default();
+}
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPerm)
+{
+    SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
+}
+
+// A window of the framework (bOnlyPerm) gets the message through its object directly, without
+// a temporary object for the others; children hear it after their parent.
+void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                           BOOL bDeep, BOOL bOnlyPerm)
+{
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
+         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT)) {
+        if (!bOnlyPerm)
+            ::SendMessageW(hWndChild, message, wParam, lParam);
+        else if (CWnd* pWnd = FromHandlePermanent(hWndChild))
+            AfxCallWndProc(pWnd, pWnd->m_hWnd, message, wParam, lParam);
+        if (bDeep && ::GetTopWindow(hWndChild) != nullptr)
+            SendMessageToDescendants(hWndChild, message, wParam, lParam, bDeep, bOnlyPerm);
+    }
 }
 
 //---------------------------------------------------------------------------------------------

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cwchar>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -123,6 +125,48 @@ TEST(CStringFormat, UsesTheMicrosoftRuntimeConversions)
     ExpectText(s, L"ff|FF|0007|a  |");
     s.Format(L"%c%%", L'q');
     ExpectText(s, L"q%");
+}
+
+TEST(CStringFormat, FrameworkStringsAreFormattedAsTheirText)
+{
+    // As with MSVC, where a CString passes through "..." as its character pointer.
+    const CString strName(L"grid");
+    CString strUnit(L"px");
+    CString s;
+    s.Format(L"%s=%d%s", strName, 42, strUnit);
+    ExpectText(s, L"grid=42px");
+    s.AppendFormat(L" [%s|%-6s|%.2s]", strName, strName, CString(L"xyz"));
+    ExpectText(s, L"grid=42px [grid|grid  |xy]");
+    s.Format(L"%S", CStringA("narrow"));
+    ExpectText(s, L"narrow");
+    CStringA a;
+    a.Format("%s/%S", CStringA("ansi"), strName);
+    EXPECT_STREQ(a.GetString(), "ansi/grid");
+}
+
+TEST(CStringFormat, OtherArgumentsReachTheRuntimeAsInADirectCall)
+{
+    wchar_t szExpected[128];
+    float fHalf = 0.5f;
+    short nShort = -3;
+    char ch = 'c';
+    long long nBig = 1LL << 40;
+    const void* pAddress = &fHalf;
+    wchar_t szBuffer[] = L"buf";
+    _snwprintf(szExpected, 128, L"%.1f %d %c %I64d %p %s", double(fHalf), nShort, ch, nBig,
+               pAddress, szBuffer);
+    CString s;
+    s.Format(L"%.1f %d %c %I64d %p %s", fHalf, nShort, ch, nBig, pAddress, szBuffer);
+    ExpectText(s, szExpected);
+}
+
+TEST(CStringFormat, FormatMessageInsertsArguments)
+{
+    CString s;
+    s.FormatMessage(L"%2 before %1!d!", 7, CString(L"text"));
+    ExpectText(s, L"text before 7");
+    s.FormatMessage(L"%1!s! and %1", L"same");
+    ExpectText(s, L"same and same");
 }
 
 TEST(CStringFormat, ProducesLongOutput)
@@ -290,6 +334,22 @@ TEST(CStringCompare, CompareFollowsWcscmpSign)
     EXPECT_TRUE(CString(L"a") < CString(L"b"));
 }
 
+TEST(CStringCompare, RelationalOperatorsCompareTextInEveryMix)
+{
+    const CString b(L"b");
+    const wchar_t* pszA = L"a";
+    const wchar_t* pszC = L"c";
+    // Every form compares characters, never addresses.
+    EXPECT_TRUE(b > CString(pszA) && b > pszA && pszC > b);
+    EXPECT_TRUE(b < CString(pszC) && b < pszC && pszA < b);
+    EXPECT_TRUE(b >= CString(L"b") && b >= pszA && L"b" >= b && pszC >= b);
+    EXPECT_TRUE(b <= CString(L"b") && b <= pszC && L"b" <= b && pszA <= b);
+    EXPECT_FALSE(b > pszC || pszA > b || b < pszA || pszC < b);
+    EXPECT_FALSE(b >= pszC || pszA >= b || b <= pszA || pszC <= b);
+    EXPECT_TRUE(CString(L"ab") < CString(L"abc"));
+    EXPECT_TRUE(b == L'b' && L'b' == b && b != L'c');
+}
+
 TEST(CStringCompare, CompareNoCaseFoldsToLowerCase)
 {
     CString s(L"Hello");
@@ -313,6 +373,35 @@ TEST(CStringFind, FindsCharactersAndSubstringsFromAStart)
     EXPECT_EQ(s.Find(L"x"), -1);
     EXPECT_EQ(s.ReverseFind(L'a'), 3);
     EXPECT_EQ(s.ReverseFind(L'z'), -1);
+}
+
+TEST(CStringFind, FindsCharacterSetsAndSpans)
+{
+    CString s(L"key=value;rest");
+    EXPECT_EQ(s.FindOneOf(L";="), 3);
+    EXPECT_EQ(s.FindOneOf(L"#!"), -1);
+    EXPECT_EQ(s.FindOneOf(L""), -1);
+    ExpectText(s.SpanExcluding(L"=;"), L"key");
+    ExpectText(s.SpanIncluding(L"eky"), L"key");
+    ExpectText(s.SpanIncluding(L"x"), L"");
+    ExpectText(s.SpanExcluding(L"#"), L"key=value;rest");
+}
+
+TEST(CStringFind, TokenizeSkipsDelimiterRunsAndEndsWithMinusOne)
+{
+    CString s(L";;alpha; beta;;gamma;");
+    std::vector<std::wstring> tokens;
+    int iStart = 0;
+    for (CString token = s.Tokenize(L";", iStart); iStart != -1; token = s.Tokenize(L";", iStart))
+        tokens.push_back(token.GetString());
+    EXPECT_EQ(tokens, (std::vector<std::wstring>{L"alpha", L" beta", L"gamma"}));
+
+    iStart = 3;
+    ExpectText(CString(L"abcdef").Tokenize(nullptr, iStart), L"def");
+    EXPECT_EQ(iStart, 3); // without delimiters the rest is one token and the start stays
+    iStart = 6;
+    ExpectText(CString(L"abcdef").Tokenize(L",", iStart), L"");
+    EXPECT_EQ(iStart, -1);
 }
 
 TEST(CStringFind, StartOutsideTheStringFindsNothing)
@@ -405,13 +494,30 @@ TEST(CStringEdit, DeleteClampsCountAndReturnsLength)
     ExpectText(s, L"cd");
 }
 
-TEST(CStringEdit, ChangesCaseBeyondAscii)
+TEST(CStringEdit, ChangesTheCaseOfAsciiLettersOnly)
 {
-    CString s(L"Stra\x00dfe \x00e9t\x00c9");
+    // The C runtime's "C" locale knows no other letters: MFC leaves them as they are.
+    CString s(L"Stra\x00dfe \x00e9t\x00c9 z[a]");
     s.MakeUpper();
-    ExpectText(s, L"STRA\x00dfE \x00c9T\x00c9");
+    ExpectText(s, L"STRA\x00dfE \x00e9T\x00c9 Z[A]");
     s.MakeLower();
-    ExpectText(s, L"stra\x00dfe \x00e9t\x00e9");
+    ExpectText(s, L"stra\x00dfe \x00e9t\x00c9 z[a]");
+}
+
+TEST(CStringEdit, RemoveAppendAndReverse)
+{
+    CString s(L"a-b--c");
+    EXPECT_EQ(s.Remove(L'-'), 3);
+    ExpectText(s, L"abc");
+    EXPECT_EQ(s.Remove(L'x'), 0);
+    s.Append(L"de");
+    s.Append(L"fgh", 1);
+    s.Append(CString(L"!"));
+    s.AppendChar(L'?');
+    ExpectText(s, L"abcdef!?");
+    ExpectText(s.MakeReverse(), L"?!fedcba");
+    s.Append(s); // its own text
+    ExpectText(s, L"?!fedcba?!fedcba");
 }
 
 TEST(CStringTrim, RemovesWhiteSpaceAtEitherEnd)
@@ -433,6 +539,19 @@ TEST(CStringTrim, AllBlankStringsBecomeEmpty)
     s = L"   ";
     ExpectText(s.TrimRight(), L"");
     ExpectText(CString().Trim(), L"");
+}
+
+TEST(CStringTrim, RemovesAGivenCharacterOrSetAtEitherEnd)
+{
+    CString s(L"xxaxbxx");
+    ExpectText(s.Trim(L'x'), L"axb");
+    s = L"-+a+b-+";
+    CString copy = s;
+    ExpectText(s.Trim(L"+-"), L"a+b");
+    ExpectText(copy.TrimLeft(L"-+"), L"a+b-+");
+    ExpectText(copy.TrimRight(L'+'), L"a+b-");
+    ExpectText(copy.Trim(L""), L"a+b-"); // an empty set removes nothing
+    ExpectText(copy.Trim(L"-ab+"), L"");
 }
 
 TEST(CStringExtract, LeftMidRightReturnTheRequestedPart)

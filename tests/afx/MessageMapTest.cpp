@@ -6,6 +6,9 @@
 #include "HostDialog.h"
 #include "Input.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 using pgtest::CHostDialog;
@@ -402,6 +405,225 @@ TEST(Commands, UpdateEnablesTheControlThatShowsTheCommand)
     state.m_nID = kUnknownCommand;
     state.DoUpdate(&wnd, TRUE);
     EXPECT_FALSE(button.IsWindowEnabled());
+}
+
+//---------------------------------------------------------------------------------------------
+// Command ranges, handlers that decline, and update handlers that pass the question on
+
+constexpr UINT kFirstRangeCommand = 40100;
+constexpr UINT kLastRangeCommand = 40109;
+constexpr UINT kDeclinedCommand = 40200;
+
+// The second target of the commands, asked after CRangeWnd declines.
+class CFallbackTarget : public CCmdTarget
+{
+public:
+    std::vector<UINT> m_commands; // the commands it ran
+    BOOL m_bEnable = TRUE;        // what its update handler says
+
+protected:
+    afx_msg void OnAny(UINT nID) { m_commands.push_back(nID); }
+    afx_msg void OnUpdateAny(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnable); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFallbackTarget, CCmdTarget)
+    ON_COMMAND_RANGE(0, 0xFFFF, &CFallbackTarget::OnAny)
+    ON_UPDATE_COMMAND_UI_RANGE(0, 0xFFFF, &CFallbackTarget::OnUpdateAny)
+END_MESSAGE_MAP()
+
+class CRangeWnd : public CWnd
+{
+public:
+    CFallbackTarget m_fallback;
+    std::vector<UINT> m_commands; // the range commands it ran
+    std::vector<UINT> m_declined; // the commands its _EX handler declined
+    BOOL m_bContinueRouting = FALSE;
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
+    {
+        return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo) ||
+               m_fallback.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    }
+
+protected:
+    afx_msg void OnRange(UINT nID) { m_commands.push_back(nID); }
+    afx_msg BOOL OnDeclining(UINT nID)
+    {
+        m_declined.push_back(nID);
+        return FALSE;
+    }
+    afx_msg void OnUpdateRange(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(TRUE);
+        if (m_bContinueRouting)
+            pCmdUI->ContinueRouting();
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRangeWnd, CWnd)
+    ON_COMMAND_RANGE(kFirstRangeCommand, kLastRangeCommand, &CRangeWnd::OnRange)
+    ON_COMMAND_EX(kDeclinedCommand, &CRangeWnd::OnDeclining)
+    ON_UPDATE_COMMAND_UI_RANGE(kFirstRangeCommand, kLastRangeCommand, &CRangeWnd::OnUpdateRange)
+END_MESSAGE_MAP()
+
+class CommandRouting : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(CreateProbe(wnd)); }
+
+    CRangeWnd wnd;
+};
+
+TEST_F(CommandRouting, ARangeHandlerGetsTheCommandsId)
+{
+    wnd.SendMessage(WM_COMMAND, kFirstRangeCommand + 3);
+    wnd.SendMessage(WM_COMMAND, kLastRangeCommand);
+    wnd.SendMessage(WM_COMMAND, kLastRangeCommand + 1);
+    EXPECT_EQ(wnd.m_commands, (std::vector<UINT>{kFirstRangeCommand + 3, kLastRangeCommand}));
+    EXPECT_EQ(wnd.m_fallback.m_commands, std::vector<UINT>{kLastRangeCommand + 1});
+}
+
+TEST_F(CommandRouting, AMenuCommandWithIdZeroIsNotRouted)
+{
+    wnd.SendMessage(WM_COMMAND, 0);
+    EXPECT_TRUE(wnd.m_fallback.m_commands.empty());
+}
+
+TEST_F(CommandRouting, ADecliningHandlerLetsTheNextTargetRunTheCommand)
+{
+    wnd.SendMessage(WM_COMMAND, kDeclinedCommand);
+    EXPECT_EQ(wnd.m_declined, std::vector<UINT>{kDeclinedCommand});
+    EXPECT_EQ(wnd.m_fallback.m_commands, std::vector<UINT>{kDeclinedCommand});
+}
+
+TEST_F(CommandRouting, ContinueRoutingLetsTheNextTargetDecideAndIsReset)
+{
+    CCmdUI state;
+    state.m_nID = kFirstRangeCommand;
+    wnd.m_bContinueRouting = TRUE;
+    wnd.m_fallback.m_bEnable = FALSE;
+    EXPECT_TRUE(wnd.OnCmdMsg(kFirstRangeCommand, int(CN_UPDATE_COMMAND_UI), &state, nullptr));
+    EXPECT_FALSE(state.m_bContinueRouting);
+    // The first target's answer did not count: the command stays disabled and does not run.
+    wnd.SendMessage(WM_COMMAND, kFirstRangeCommand);
+    EXPECT_TRUE(wnd.m_commands.empty());
+
+    wnd.m_bContinueRouting = FALSE;
+    wnd.SendMessage(WM_COMMAND, kFirstRangeCommand);
+    EXPECT_EQ(wnd.m_commands, std::vector<UINT>{kFirstRangeCommand});
+}
+
+class CButtonsWnd : public CWnd
+{
+public:
+    std::vector<UINT> m_clicked; // ids of the buttons clicked, in order
+
+protected:
+    afx_msg void OnButton(UINT nID) { m_clicked.push_back(nID); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CButtonsWnd, CWnd)
+    ON_CONTROL_RANGE(BN_CLICKED, 301, 302, &CButtonsWnd::OnButton)
+END_MESSAGE_MAP()
+
+TEST(ControlRouting, RangeHandlersGetTheClickedButtonsId)
+{
+    CButtonsWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    CButton buttons[2];
+    for (int i = 0; i < 2; ++i)
+        ASSERT_TRUE(buttons[i].Create(L"B", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                      CRect(10 + 60 * i, 10, 60 + 60 * i, 40), &wnd, 301 + i));
+    ASSERT_TRUE(pgtest::Click(buttons[1].m_hWnd, {10, 10}));
+    ASSERT_TRUE(pgtest::Click(buttons[0].m_hWnd, {10, 10}));
+    EXPECT_EQ(wnd.m_clicked, (std::vector<UINT>{302, 301}));
+}
+
+//---------------------------------------------------------------------------------------------
+// Notifications of the standard controls, each brought about by the user
+
+enum : UINT
+{
+    kNotifyingButton = 601,
+    kNotifyingEdit,
+    kNotifyingList,
+    kNotifyingCombo,
+    kNotifyingStatic,
+};
+
+class CControlsWnd : public CWnd
+{
+public:
+    std::vector<std::wstring> m_heard; // the notifications, in order
+
+    BOOL CreateWithControls()
+    {
+        if (!CreateProbe(*this))
+            return FALSE;
+        MoveWindow(100, 100, 400, 200);
+        CreateControl(L"BUTTON", BS_PUSHBUTTON | BS_NOTIFY, {10, 10, 80, 30}, kNotifyingButton);
+        CreateControl(L"EDIT", WS_BORDER, {10, 40, 100, 60}, kNotifyingEdit);
+        HWND hList = CreateControl(L"LISTBOX", LBS_NOTIFY, {120, 10, 200, 80}, kNotifyingList);
+        HWND hCombo =
+            CreateControl(L"COMBOBOX", CBS_DROPDOWNLIST, {220, 10, 300, 100}, kNotifyingCombo);
+        CreateControl(L"STATIC", SS_NOTIFY, {10, 100, 80, 120}, kNotifyingStatic);
+        for (LPCTSTR lpszItem : {L"one", L"two"}) {
+            ::SendMessageW(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem));
+            ::SendMessageW(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem));
+        }
+        return TRUE;
+    }
+
+    HWND Control(UINT nID) const { return ::GetDlgItem(m_hWnd, int(nID)); }
+
+protected:
+    HWND CreateControl(LPCTSTR lpszClass, DWORD dwStyle, RECT rc, UINT nID)
+    {
+        return ::CreateWindowExW(0, lpszClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | dwStyle,
+                                 rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, m_hWnd,
+                                 reinterpret_cast<HMENU>(UINT_PTR(nID)), AfxGetInstanceHandle(),
+                                 nullptr);
+    }
+
+    afx_msg void OnButtonDoubleClicked() { m_heard.push_back(L"BN_DOUBLECLICKED"); }
+    afx_msg void OnEditSetFocus() { m_heard.push_back(L"EN_SETFOCUS"); }
+    afx_msg void OnEditUpdate() { m_heard.push_back(L"EN_UPDATE"); }
+    afx_msg void OnListDblClk() { m_heard.push_back(L"LBN_DBLCLK"); }
+    afx_msg void OnComboSelChange() { m_heard.push_back(L"CBN_SELCHANGE"); }
+    afx_msg void OnStaticClicked() { m_heard.push_back(L"STN_CLICKED"); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CControlsWnd, CWnd)
+    ON_BN_DOUBLECLICKED(kNotifyingButton, &CControlsWnd::OnButtonDoubleClicked)
+    ON_EN_SETFOCUS(kNotifyingEdit, &CControlsWnd::OnEditSetFocus)
+    ON_EN_UPDATE(kNotifyingEdit, &CControlsWnd::OnEditUpdate)
+    ON_LBN_DBLCLK(kNotifyingList, &CControlsWnd::OnListDblClk)
+    ON_CBN_SELCHANGE(kNotifyingCombo, &CControlsWnd::OnComboSelChange)
+    ON_STN_CLICKED(kNotifyingStatic, &CControlsWnd::OnStaticClicked)
+END_MESSAGE_MAP()
+
+TEST(ControlRouting, NotificationsOfTheStandardControlsReachTheirHandlers)
+{
+    CControlsWnd wnd;
+    ASSERT_TRUE(wnd.CreateWithControls());
+    ASSERT_TRUE(pgtest::DoubleClick(wnd.Control(kNotifyingButton), {10, 10}));
+    ASSERT_TRUE(pgtest::Click(wnd.Control(kNotifyingEdit), {10, 10}));
+    ASSERT_TRUE(pgtest::TypeText(L"a"));
+    ASSERT_TRUE(pgtest::DoubleClick(wnd.Control(kNotifyingList), {10, 5}));
+    ::SetFocus(wnd.Control(kNotifyingCombo));
+    ASSERT_TRUE(pgtest::PressKey(VK_DOWN));
+    ASSERT_TRUE(pgtest::Click(wnd.Control(kNotifyingStatic), {10, 10}));
+    EXPECT_EQ(wnd.m_heard,
+              (std::vector<std::wstring>{L"BN_DOUBLECLICKED", L"EN_SETFOCUS", L"EN_UPDATE",
+                                         L"LBN_DBLCLK", L"CBN_SELCHANGE", L"STN_CLICKED"}));
 }
 
 } // namespace

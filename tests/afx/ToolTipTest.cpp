@@ -69,4 +69,25 @@ TEST(ToolTips, WindowsWithoutToolTipsRegisterNothing)
     EXPECT_TRUE(pToolTip == nullptr || pToolTip->GetOwner()->m_hWnd != wnd.m_hWnd);
 }
 
+// The tools a host adds itself are fed by the host (RelayEvent in PreTranslateMessage): the
+// control must not also subclass the tool's window, or every mouse message would reach it twice.
+TEST(ToolTips, AddedToolsLeaveTheWindowsMessagesToTheHost)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"host", WS_POPUP | WS_VISIBLE, 200, 200, 200, 100,
+                             nullptr, nullptr));
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&wnd));
+    ASSERT_TRUE(tip.AddTool(&wnd, L"area", CRect(0, 0, 50, 50), 5));
+    LONG_PTR pfnProc = ::GetWindowLongPtrW(wnd.m_hWnd, GWLP_WNDPROC);
+
+    TOOLINFO ti = {};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.hwnd = wnd.m_hWnd;
+    ti.uId = 5;
+    ASSERT_TRUE(tip.SendMessage(TTM_GETTOOLINFO, 0, reinterpret_cast<LPARAM>(&ti)));
+    EXPECT_EQ(ti.uFlags & TTF_SUBCLASS, 0u);
+    EXPECT_EQ(pfnProc, reinterpret_cast<LONG_PTR>(&AfxWndProc));
+}
+
 } // namespace

@@ -150,7 +150,7 @@ TEST_F(GridPaintTest, CellsWithoutValueAreDarkerAndDisabledTextIsGrey)
 // A mixed box: the theme's own mixed state, or classically the checked look.
 TEST_F(GridPaintTest, AMixedCheckBoxLooksAsTheSystemDrawsIt)
 {
-    m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperties[0], 0, 0x90000000);
+    m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperties[0], 0, PGCB_MIXED);
     pgtest::Pixels pixels = Capture();
     EXPECT_EQ(CountDifferences(pixels, CheckBox(1, 1), ::GetSysColor(COLOR_WINDOW),
                                [&](HDC hDC, RECT& rc) {
@@ -245,6 +245,30 @@ TEST_F(GridPaintTest, GlyphShowsTheStateAndOnlyItsBoxToggles)
     EXPECT_EQ(m_Grid.GetCount(), 4);
 }
 
+// Paged to the right, the glyph leaves the view with its row: a click where it was toggles
+// nothing, and back at the left edge it toggles again.
+TEST_F(GridPaintTest, AGlyphScrolledOutOfViewTogglesNothing)
+{
+    m_Host.DestroyWindow();
+    ASSERT_TRUE(CreateHost() && Initialize(0, {400, 400}));
+    AddRows();
+    CRect rcRow;
+    m_Grid.GetItemRect(0, &rcRow);
+    CPoint ptGlyph(rcRow.left + 1 + (kGutterWidth - 1) / 2, rcRow.CenterPoint().y);
+
+    m_Grid.SendMessage(WM_HSCROLL, SB_PAGERIGHT);
+    pgtest::PumpMessages();
+    ASSERT_GT(m_Grid.GetScrollPos(SB_HORZ), kGutterWidth);
+    ASSERT_TRUE(pgtest::Click(m_Grid, ptGlyph));
+    EXPECT_TRUE(m_pCategory->IsExpanded());
+    EXPECT_EQ(m_Grid.GetCount(), 4);
+
+    m_Grid.SendMessage(WM_HSCROLL, SB_LEFT);
+    pgtest::PumpMessages();
+    ASSERT_TRUE(pgtest::Click(m_Grid, ptGlyph));
+    EXPECT_FALSE(m_pCategory->IsExpanded());
+}
+
 TEST_F(GridPaintTest, AClientEdgeBecomesAOnePixelFrameOfHighlight)
 {
     m_Host.DestroyWindow();
@@ -283,6 +307,50 @@ TEST_F(GridPaintTest, AreaBelowTheLastRowShowsTheWindowColour)
     pixels = pgtest::CaptureClient(m_Grid);
     EXPECT_EQ(pixels.At(kGutterWidth / 2, rcLast.CenterPoint().y), ::GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(pixels.At(rcLast.CenterPoint().x, rcLast.bottom - 1), ::GetSysColor(COLOR_WINDOW));
+}
+
+// How many pixels of an area are not the window colour.
+int CountNotWindow(const pgtest::Pixels& pixels, const RECT& rc)
+{
+    return (rc.right - rc.left) * (rc.bottom - rc.top) -
+           CountColor(pixels, rc, ::GetSysColor(COLOR_WINDOW));
+}
+
+// A category holding only categories shows a bare strip; where a collapse moves it up, nothing
+// of the rows that were there before stays visible.
+TEST_F(GridPaintTest, ABareCategoryRowLeavesNothingOfEarlierRowsBehind)
+{
+    CZNPropertyGridCategory* pBare = Category(m_pRoot, L"Bare");
+    AddText(Category(pBare, L"Inner"));
+    Capture();
+    ASSERT_TRUE(m_Grid.ToggleExpand(m_pCategory));
+    ASSERT_EQ(m_Grid.ComputeListIndex(pBare), 1);
+    pgtest::Pixels pixels = pgtest::CaptureClient(m_Grid);
+    CRect rcRow;
+    m_Grid.GetItemRect(1, &rcRow);
+    rcRow.left += kGutterWidth;
+    EXPECT_EQ(CountNotWindow(pixels, rcRow), 0);
+}
+
+// The last column fills the width; dragging its border to the left leaves the window colour
+// where the column was.
+TEST_F(GridPaintTest, NarrowingAColumnLeavesNothingRightOfIt)
+{
+    CRect rcLast = CellRect(1, 2);
+    Capture();
+    int y = rcLast.CenterPoint().y;
+    ASSERT_TRUE(pgtest::MoveMouse(m_Grid, {rcLast.right - 1, y}) &&
+                pgtest::MouseDown(m_Grid, {rcLast.right - 1, y}) &&
+                pgtest::MoveMouse(m_Grid, {rcLast.right - 50, y}) &&
+                pgtest::MouseUp(m_Grid, {rcLast.right - 50, y}));
+    ASSERT_EQ(CellRect(1, 2).right, rcLast.right - 50);
+    pgtest::Pixels pixels = pgtest::CaptureClient(m_Grid);
+    for (int nRow = 1; nRow <= 3; ++nRow) {
+        CRect rcCell = CellRect(nRow, 2);
+        // Above the row's bottom line, which runs on to the right edge.
+        CRect rcGone(rcCell.right, rcCell.top, rcLast.right, rcCell.bottom - 1);
+        EXPECT_EQ(CountNotWindow(pixels, rcGone), 0) << "row " << nRow;
+    }
 }
 
 // Rows added while the host's loop does not run show at the first paint all the same.

@@ -2,7 +2,7 @@
 // the notifications on their way to the host.
 #include "GridFixture.h"
 
-#include "../../grid/ZNPropertyGridItem.h"
+#include "grid/ZNPropertyGridItem.h"
 
 namespace {
 
@@ -135,7 +135,7 @@ TEST_F(GridTest, WrongArgumentsAnswerFailureAndChangeNothing)
 
     CString strText = L"unchanged";
     EXPECT_FALSE(m_Grid.GetPropertyValueAsString(A, a1, 0, strText)); // never set
-    EXPECT_FALSE(m_Grid.SetPropertyCheckBoxState(nullptr, a1, 0, 0x50000000));
+    EXPECT_FALSE(m_Grid.SetPropertyCheckBoxState(nullptr, a1, 0, PGCB_CHECKED));
     m_Grid.EnableProperty(nullptr, a1, 0, false);
     EXPECT_NE(a1->TestFlag(0, PGP_ENABLED), 0u);
     EXPECT_EQ(m_Grid.GetPropertyFromIndex(A, 1), nullptr);

@@ -25,7 +25,7 @@ TEST_F(ModelTest, OperationsOnMissingObjectsOrColumnsAnswerNothing)
         EXPECT_FALSE(m_Grid.GetPropertyValue(pCategory, pProperty, col, &pValue));
         EXPECT_FALSE(m_Grid.SetPropertyUserData(pCategory, pProperty, col, &strValue));
         EXPECT_EQ(m_Grid.GetPropertyUserData(pCategory, pProperty, col), nullptr);
-        EXPECT_FALSE(m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, col, 0x50000000));
+        EXPECT_FALSE(m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, col, PGCB_CHECKED));
         EXPECT_FALSE(m_Grid.GetPropertyCheckBoxState(pCategory, pProperty, col, nState));
         EXPECT_FALSE(m_Grid.SetPropertyCheckBoxTooltip(pCategory, pProperty, col, L"tip"));
         EXPECT_FALSE(m_Grid.SetCategoryValue(pCategory, col, L"text"));
@@ -79,6 +79,12 @@ TEST_F(ModelTest, FactoryAndLookupsStayWithinTheCategory)
         EXPECT_EQ(m_Grid.AddProperty(pCategory, L"N", L"", 5, eZNPropertyGridType(nType), L""),
                   nullptr);
     EXPECT_EQ(m_Grid.GetPropertyCount(pCategory), 0u);
+    for (eZNPropertyGridType eMade : {PGT_TEXT, PGT_INTEGER, PGT_FLOAT, PGT_VECTOR3, PGT_VECTOR4}) {
+        auto* pMade = m_Grid.AddProperty(pCategory, L"N", L"", 5, eMade, nullptr);
+        eZNPropertyGridType eType = PGT_MEMO;
+        EXPECT_TRUE(m_Grid.GetPropertyType(pCategory, pMade, eType) && eType == eMade) << eMade;
+        m_Grid.RemoveProperty(pCategory, pMade);
+    }
 
     auto* pFirst = AddText(pCategory, 5);
     auto* pSecond = AddText(pCategory, 5);
@@ -110,21 +116,21 @@ TEST_F(ModelTest, HostHearsOfACheckBoxOnlyWhenItsCheckedStateChanges)
     auto* pProperty = AddText(pCategory, 0x1234);
     int nMarker = 0;
     m_Grid.SetPropertyUserData(pCategory, pProperty, 1, &nMarker);
-    EXPECT_TRUE(m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 1, 0x10000000));
+    EXPECT_TRUE(m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 1, PGCB_UNCHECKED));
     EXPECT_TRUE(m_Host.m_Checks.empty());
-    EXPECT_TRUE(m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 1, 0x50000000));
+    EXPECT_TRUE(m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 1, PGCB_CHECKED));
     ASSERT_EQ(m_Host.m_Checks.size(), 1u);
     EXPECT_EQ(m_Host.m_Checks[0].wParam, WPARAM(MAKELONG(1, 0x1234)));
     EXPECT_EQ(m_Host.m_Checks[0].lParam, reinterpret_cast<LPARAM>(&nMarker));
-    m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 1, 0x60000000);
-    m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 1, 0x80000000);
+    m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 1, 6u << kStateShift);
+    m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 1, PGCB_CHECKEDDISABLED);
     EXPECT_EQ(m_Host.m_Checks.size(), 1u);
     // Mixed is not checked; the low bits of the argument are not part of the state.
     m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 1, 0x9000FFFF);
     EXPECT_EQ(m_Host.m_Checks.size(), 2u);
     unsigned nState = 0;
     EXPECT_TRUE(m_Grid.GetPropertyCheckBoxState(pCategory, pProperty, 1, nState));
-    EXPECT_EQ(nState, 0x90000000u);
+    EXPECT_EQ(nState, PGCB_MIXED);
     EXPECT_EQ(pProperty->TestFlag(1, 1), 1u);
     for (unsigned n = 1; n <= 12; ++n) {
         m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 0, n << kStateShift);
@@ -139,7 +145,7 @@ TEST_F(ModelTest, CheckBoxFollowsTheMouseAndTogglesOnAFullClickOnly)
     auto* pProperty = AddText(pCategory, 42);
     CString strValue = L"v";
     m_Grid.SetPropertyValue(pCategory, pProperty, 0, &strValue);
-    m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 0, 1u << kStateShift);
+    m_Grid.SetPropertyCheckBoxState(pCategory, pProperty, 0, PGCB_UNCHECKED);
     int nRow = m_Grid.ComputeListIndex(pProperty);
     CPoint ptBox = CheckBox(nRow, 1).CenterPoint(), ptAway = CellRect(nRow, 0).CenterPoint();
     auto checkState = [&] {

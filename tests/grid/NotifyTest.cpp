@@ -13,7 +13,7 @@ protected:
         m_pProperty = Add(PGT_TEXT, 7, &m_strFirst, &m_strSecond);
         m_Grid.SetPropertyUserData(m_pCategory, m_pProperty, 0, &m_nData[0]);
         m_Grid.SetPropertyUserData(m_pCategory, m_pProperty, 1, &m_nData[1]);
-        m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperty, 0, 1u << 28);
+        m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperty, 0, PGCB_UNCHECKED);
         ASSERT_TRUE(m_Recorder.CreateEx(0, nullptr, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr));
         m_Grid.SetFocus();
         // The first value cell becomes the current cell.
@@ -54,6 +54,33 @@ TEST_F(NotifyTest, HostHearsValueIndexAndIdInTheParentOrElseTheMessageWindow)
     EXPECT_EQ(m_Recorder.m_Checks[0].wParam, WPARAM(MAKELONG(0, 7)));
     // The host's answer goes back to the editor.
     EXPECT_EQ(m_Grid.SendMessage(PGM_PROPERTYCHANGE, MAKELONG(1, 7)), m_Recorder.kChangeAnswer);
+}
+
+// A host may take the property away while it hears of its check box, whether the mouse or
+// Space toggled the box.
+TEST_F(NotifyTest, AHostMayRemoveThePropertyWhoseBoxItHearsOf)
+{
+    auto removeProperty = [this] {
+        m_Grid.RemoveProperty(m_pCategory, m_pProperty);
+        return CString();
+    };
+    m_Host.m_Snapshot = removeProperty;
+    CPoint ptBox = CheckBox(1, 1).CenterPoint();
+    ASSERT_TRUE(pgtest::MoveMouse(m_Grid, ptBox) && pgtest::Click(m_Grid, ptBox));
+    EXPECT_EQ(m_Host.m_Checks.size(), 1u);
+    EXPECT_EQ(m_Grid.GetCount(), 1);
+    ASSERT_TRUE(pgtest::MoveMouse(m_Grid, CPoint(ptBox.x, ptBox.y - pgtest::kRowHeight)));
+
+    m_Host.m_Snapshot = nullptr;
+    m_pProperty = Add(PGT_TEXT, 8, &m_strFirst);
+    m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperty, 0, PGCB_CHECKED);
+    m_Host.m_Snapshot = removeProperty;
+    m_Grid.SetCurSel(1);
+    m_Grid.m_nCurrentColumn = 1;
+    m_Grid.SetFocus();
+    ASSERT_TRUE(pgtest::PressKey(VK_SPACE));
+    EXPECT_EQ(m_Host.m_Checks.size(), 3u);
+    EXPECT_EQ(m_Grid.GetCount(), 1);
 }
 
 class CRecordingCmdUI : public CCmdUI

@@ -109,7 +109,7 @@ TEST_F(TextEdit, EditorCoversTheCellRightOfItsCheckBox)
                  "CZNPropertyGridPropertyTextEdit");
 
     ASSERT_TRUE(pgtest::PressKey(VK_ESCAPE));
-    m_Grid.SetPropertyCheckBoxState(m_pCategory, pProperty, 0, 0x10000000);
+    m_Grid.SetPropertyCheckBoxState(m_pCategory, pProperty, 0, PGCB_UNCHECKED);
     ASSERT_TRUE(pgtest::Click(m_Grid.m_hWnd, {rcCell.right - 10, rcCell.top + 5}));
     // The box's side is the cell's height less 4, and 4 pixels part it from the editor.
     EXPECT_EQ(EditorRect(),
@@ -166,7 +166,7 @@ public:
     void Enable(BOOL bOn) override { m_nEnabled = bOn; }
 };
 
-// Cut and copy want a selection; paste wants only the editor shown.
+// Cut and copy want a selection; cut and paste an editable field; all want the editor shown.
 TEST_F(TextEdit, ClipboardCommandsActOnTheOpenEditor)
 {
     CString strText = L"alpha";
@@ -183,6 +183,17 @@ TEST_F(TextEdit, ClipboardCommandsActOnTheOpenEditor)
     EXPECT_EQ(cut.m_nEnabled, TRUE);
     pProperty->OnCut();
     EXPECT_STREQ(EditText(), L"");
+
+    // A read-only field can be copied from, and that is all.
+    ASSERT_TRUE(pgtest::TypeText(L"beta") && pgtest::PressKeyWith(VK_SHIFT, VK_HOME));
+    ::SendMessageW(::GetFocus(), EM_SETREADONLY, TRUE, 0);
+    pProperty->OnUpdateCut(&cut);
+    pProperty->OnUpdateCopy(&copy);
+    pProperty->OnUpdatePaste(&paste);
+    EXPECT_EQ(cut.m_nEnabled, FALSE);
+    EXPECT_EQ(copy.m_nEnabled, TRUE);
+    EXPECT_EQ(paste.m_nEnabled, FALSE);
+    ::SendMessageW(::GetFocus(), EM_SETREADONLY, FALSE, 0);
 
     ASSERT_TRUE(pgtest::PressKey(VK_ESCAPE));
     pProperty->OnUpdatePaste(&paste);
@@ -206,7 +217,7 @@ TEST_F(TextEdit, TextIsPaintedFromTheHostVariableAfterTheCheckBox)
     CString strText = L"MMM", strBoxed = L"MMM";
     CRect rcPlain = EditRect(Add(PGT_TEXT, 3, &strText), 1);
     IZNPropertyGridProperty* pBoxed = Add(PGT_TEXT, 4, &strBoxed);
-    m_Grid.SetPropertyCheckBoxState(m_pCategory, pBoxed, 0, 0x10000000);
+    m_Grid.SetPropertyCheckBoxState(m_pCategory, pBoxed, 0, PGCB_UNCHECKED);
     CRect rcBoxed = EditRect(pBoxed, 1);
     m_Grid.Invalidate(FALSE);
     pgtest::Pixels pixels = pgtest::CaptureClient(m_Grid.m_hWnd);

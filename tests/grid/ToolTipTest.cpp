@@ -5,6 +5,7 @@
 #include <afxstat_.h>
 
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -18,7 +19,7 @@ protected:
         EditTest::SetUp();
         for (unsigned nID = 1; nID <= 3; ++nID)
             m_pProperty = Add(PGT_TEXT, nID, &m_strValue);
-        m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperty, 0, 1u << 28);
+        m_Grid.SetPropertyCheckBoxState(m_pCategory, m_pProperty, 0, PGCB_UNCHECKED);
         m_Grid.SetPropertyCheckBoxTooltip(m_pCategory, m_pProperty, 0, L"tick");
         pgtest::PumpMessages();
     }
@@ -29,13 +30,16 @@ protected:
         TOOLINFO ti = {};
         ti.cbSize = sizeof(ti);
         INT_PTR nHit = m_Grid.OnToolHitTest(point, &ti);
-        EXPECT_EQ(UINT_PTR(nHit), ti.uId);
+        if (nHit != -1) {
+            EXPECT_EQ(UINT_PTR(nHit), ti.uId);
+        }
         CString strText = ti.lpszText != nullptr ? ti.lpszText : L"<null>";
         std::free(ti.lpszText);
         return {nHit, strText};
     }
 
     // The text of the grid's tool in the thread's tool-tip control; "<none>" without the tool.
+    // Asked of the control itself: the framework's GetText takes id 0 for the whole window.
     CString ToolText(UINT_PTR uId)
     {
         CToolTipCtrl* pToolTip = AfxGetModuleThreadState()->m_pToolTip;
@@ -43,10 +47,12 @@ protected:
         ti.cbSize = TTTOOLINFOW_V2_SIZE;
         ti.hwnd = m_Grid;
         ti.uId = uId;
-        CString strText = L"<none>";
-        if (pToolTip != nullptr && pToolTip->SendMessage(TTM_GETTOOLINFO, 0, LPARAM(&ti)))
-            pToolTip->GetText(strText, &m_Grid, uId);
-        return strText;
+        if (pToolTip == nullptr || !pToolTip->SendMessage(TTM_GETTOOLINFO, 0, LPARAM(&ti)))
+            return L"<none>";
+        wchar_t szText[256] = L"";
+        ti.lpszText = szText;
+        pToolTip->SendMessage(TTM_GETTEXT, std::size(szText), LPARAM(&ti));
+        return szText;
     }
 
     CString m_strValue = L"x";
@@ -66,7 +72,8 @@ TEST_F(ToolTipTest, IdsCountCellsTwiceAndCheckBoxesAfterTheirCell)
     EXPECT_EQ(HitTest(CellRect(0, 0).CenterPoint()), Tool(0, L"V"));
     EXPECT_EQ(HitTest(CellRect(0, 2).CenterPoint()), Tool(4, L"Second"));
     CPoint ptBelow = CellRect(3, 1).CenterPoint() + CPoint(0, 2 * pgtest::kRowHeight);
-    EXPECT_EQ(HitTest(ptBelow), Tool(0, L"<null>"));
+    // No cell is no tool, not the first row's name.
+    EXPECT_EQ(HitTest(ptBelow), Tool(-1, L"<null>"));
 }
 
 TEST_F(ToolTipTest, TheMouseGivesTheThreadsControlOneCellAfterAnother)
@@ -80,6 +87,18 @@ TEST_F(ToolTipTest, TheMouseGivesTheThreadsControlOneCellAfterAnother)
     ASSERT_TRUE(pgtest::MoveMouse(m_Grid, CheckBox(3, 1).CenterPoint()));
     EXPECT_STREQ(ToolText(21), L"tick");
     EXPECT_STREQ(ToolText(20), L"<none>");
+}
+
+// Crossing the empty area below the rows takes the tip away; back on the first row's name
+// cell, its tip is there again.
+TEST_F(ToolTipTest, TheFirstRowHasItsTipAgainAfterTheMouseLeftTheRows)
+{
+    ASSERT_TRUE(pgtest::MoveMouse(m_Grid, CellRect(3, 1).CenterPoint()));
+    ASSERT_TRUE(pgtest::MoveMouse(m_Grid, CellRect(3, 1).CenterPoint() +
+                                              CPoint(0, 2 * pgtest::kRowHeight)));
+    EXPECT_STREQ(ToolText(20), L"<none>");
+    ASSERT_TRUE(pgtest::MoveMouse(m_Grid, CellRect(0, 0).CenterPoint()));
+    EXPECT_STREQ(ToolText(0), L"V");
 }
 
 } // namespace

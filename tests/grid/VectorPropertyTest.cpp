@@ -1,7 +1,7 @@
 // Vector cells show comma-separated components and read a typed text as far as it matches.
 #include "GridFixture.h"
 
-#include "../../properties/ZNPropertyGridPropertyVector.h"
+#include "properties/ZNPropertyGridPropertyVector.h"
 
 #include <array>
 #include <cstdio>

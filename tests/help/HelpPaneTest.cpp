@@ -1,6 +1,6 @@
 // The grid feeding its help pane: the selected row's page as the user moves the selection, the
 // first page for a pane whose browser comes late, and a browser that fails.
-#include "../grid/GridFixture.h"
+#include "GridFixture.h"
 #include "BrowserDouble.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The real help pane under Wine: the system's web browser in a placeholder of the host dialog,
 // OLE for as long as it lives, and no HTML engine asked for where there is none.
-#include "../grid/GridFixture.h"
+#include "GridFixture.h"
 #include "grid/HtmlEngine.h"
 
 #include <ZNPropertyGridHtmlCtrl.h>
