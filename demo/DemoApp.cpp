@@ -1,6 +1,6 @@
 // The demo host: a frame application that shows the property grid.
 //   PropertyGridDemo.exe                      opens the window
-//   PropertyGridDemo.exe --screenshot FILE    saves a PNG of the window to FILE and exits
+//   PropertyGridDemo.exe --screenshots DIR    saves PNG pictures of the demo into DIR and exits
 #include "DemoFrame.h"
 
 namespace {
@@ -14,10 +14,10 @@ public:
     int ExitInstance() override;
 
 private:
-    CString ScreenshotPath() const;
+    CString ScreenshotFolder() const;
 
-    CString m_strScreenshotPath;
-    bool m_bScreenshotWritten = false;
+    CString m_strScreenshotFolder;
+    bool m_bScreenshotsWritten = false;
 };
 
 CDemoApp theApp;
@@ -25,8 +25,8 @@ CDemoApp theApp;
 BOOL CDemoApp::InitInstance()
 {
     InitPropertyGridCtrl();
-    m_strScreenshotPath = ScreenshotPath();
-    auto* pFrame = new CDemoFrame(m_strScreenshotPath, m_bScreenshotWritten);
+    m_strScreenshotFolder = ScreenshotFolder();
+    auto* pFrame = new CDemoFrame(m_strScreenshotFolder, m_bScreenshotsWritten);
     if (!pFrame->CreateDemo())
         return FALSE;
     m_pMainWnd = pFrame;
@@ -37,17 +37,17 @@ BOOL CDemoApp::InitInstance()
 
 int CDemoApp::ExitInstance()
 {
-    bool bFailed = !m_strScreenshotPath.IsEmpty() && !m_bScreenshotWritten;
+    bool bFailed = !m_strScreenshotFolder.IsEmpty() && !m_bScreenshotsWritten;
     return bFailed ? 1 : CWinApp::ExitInstance();
 }
 
-CString CDemoApp::ScreenshotPath() const
+CString CDemoApp::ScreenshotFolder() const
 {
     int nArgs = 0;
     LPWSTR* ppArgs = ::CommandLineToArgvW(::GetCommandLineW(), &nArgs);
     CString strPath;
     for (int i = 1; i + 1 < nArgs; ++i) {
-        if (CString(ppArgs[i]) == L"--screenshot")
+        if (CString(ppArgs[i]) == L"--screenshots")
             strPath = ppArgs[i + 1];
     }
     ::LocalFree(ppArgs);

@@ -1,13 +1,12 @@
 #include "DemoFrame.h"
 
-#include "WindowCapture.h"
 #include "resource.h"
 
 namespace {
 
 // Timer messages come only when nothing else is waiting, so by then the window is painted.
 constexpr UINT_PTR kScreenshotTimer = 1;
-constexpr UINT kScreenshotDelayMs = 300;
+constexpr UINT kScreenshotDelayMs = 100;
 
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
@@ -19,8 +18,8 @@ BEGIN_MESSAGE_MAP(CDemoFrame, CFrameWnd)
     ON_COMMAND(ID_APP_EXIT, &CDemoFrame::OnAppExit)
 END_MESSAGE_MAP()
 
-CDemoFrame::CDemoFrame(const CString& strScreenshotPath, bool& bScreenshotWritten)
-    : m_strScreenshotPath(strScreenshotPath), m_bScreenshotWritten(bScreenshotWritten)
+CDemoFrame::CDemoFrame(const CString& strScreenshotFolder, bool& bScreenshotsWritten)
+    : m_strScreenshotFolder(strScreenshotFolder), m_bScreenshotsWritten(bScreenshotsWritten)
 {
 }
 
@@ -38,7 +37,7 @@ int CDemoFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1 || !m_Form.Create(this))
         return -1;
     FitToForm();
-    if (!m_strScreenshotPath.IsEmpty())
+    if (!m_strScreenshotFolder.IsEmpty())
         SetTimer(kScreenshotTimer, kScreenshotDelayMs);
     return 0;
 }
@@ -76,13 +75,13 @@ void CDemoFrame::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     KillTimer(kScreenshotTimer);
-    SaveScreenshot();
+    m_bScreenshotsWritten = CDemoSceneRunner(m_strScreenshotFolder).Run(Scenes());
     DestroyWindow();
 }
 
-void CDemoFrame::SaveScreenshot()
+std::vector<CDemoScene> CDemoFrame::Scenes()
 {
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    m_bScreenshotWritten =
-        pgtest::SavePng(pgtest::CaptureWindow(m_hWnd), std::wstring(m_strScreenshotPath));
+    return {
+        {L"grid", nullptr, nullptr},
+    };
 }

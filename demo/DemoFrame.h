@@ -3,13 +3,14 @@
 #pragma once
 
 #include "DemoForm.h"
+#include "DemoScenes.h"
 
 class CDemoFrame : public CFrameWnd
 {
 public:
-    // With a screenshot path, the frame saves a picture of itself there once it is shown and
-    // closes; bScreenshotWritten tells whether that worked.
-    CDemoFrame(const CString& strScreenshotPath, bool& bScreenshotWritten);
+    // With a screenshot folder, the frame takes the demo's pictures there once it is shown and
+    // closes; bScreenshotsWritten tells whether every one was written.
+    CDemoFrame(const CString& strScreenshotFolder, bool& bScreenshotsWritten);
 
     BOOL CreateDemo();
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
@@ -23,9 +24,10 @@ protected:
 
 private:
     void FitToForm();
-    void SaveScreenshot();
+    // The states the pictures show, in the order they are taken.
+    std::vector<CDemoScene> Scenes();
 
     CDemoForm m_Form;
-    CString m_strScreenshotPath;
-    bool& m_bScreenshotWritten;
+    CString m_strScreenshotFolder;
+    bool& m_bScreenshotsWritten;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the demo host under Wine.
-# Without DISPLAY it runs headless (Wine's null display driver), saves a PNG of the demo
-# window and prints its path. With DISPLAY set it opens the window on that display.
+# Without DISPLAY it runs headless (Wine's null display driver), saves PNG pictures of the demo
+# (the form, and each open list or dialog it shows off) and prints their paths. With DISPLAY set
+# it opens the window on that display.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,12 +20,13 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 "$root/cmake/wine-prefix.sh" "$prefix" null
-screenshot=$build/demo-screenshot.png
-rm -f "$screenshot"
-wine "$demo" --screenshot "$(winepath -w "$screenshot")"
-wineserver -w
-if [ ! -s "$screenshot" ]; then
-    echo "The demo did not write its screenshot." >&2
+screenshots=${SCREENSHOT_DIR:-$build/screenshots}
+mkdir -p "$screenshots"
+rm -f "$screenshots"/*.png
+if ! wine "$demo" --screenshots "$(winepath -w "$screenshots")"; then
+    echo "The demo did not write all its screenshots." >&2
     exit 1
 fi
-echo "Screenshot of the demo window: $screenshot"
+wineserver -w
+echo "Screenshots of the demo:"
+ls -1 "$screenshots"/*.png

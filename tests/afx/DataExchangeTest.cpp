@@ -11,9 +11,9 @@
 
 namespace {
 
-using afxtest::CScriptedDialog;
-using afxtest::MessageBoxWatcher;
+using pgtest::CScriptedDialog;
 using pgtest::DialogItemClass;
+using pgtest::MessageBoxWatcher;
 
 enum : WORD
 {
@@ -139,12 +139,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dlg.Create());
-        mainWindow = std::make_unique<afxtest::MainWindowScope>(&dlg);
+        mainWindow = std::make_unique<pgtest::MainWindowScope>(&dlg);
         dlg.m_exchange = [this](CDataExchange* pDX) { ExchangeAll(pDX, values); };
     }
 
     CExchangeDialog dlg;
-    std::unique_ptr<afxtest::MainWindowScope> mainWindow; // ends before the dialog does
+    std::unique_ptr<pgtest::MainWindowScope> mainWindow; // ends before the dialog does
     Values values;
 };
 
@@ -222,7 +222,7 @@ TEST_F(DataExchange, TextThatIsNoNumberShowsTheRuntimesPromptAndStops)
         MessageBoxWatcher watcher;
         EXPECT_FALSE(dlg.UpdateData(TRUE)) << c.pszText;
         ASSERT_EQ(watcher.Shown().size(), 1u) << c.pszText;
-        const afxtest::ShownMessageBox& box = watcher.Shown().front();
+        const pgtest::ShownMessageBox& box = watcher.Shown().front();
         EXPECT_EQ(box.strText, c.pszPrompt);
         EXPECT_EQ(box.strCaption, AfxGetAppName());
         EXPECT_EQ(box.hWndOwner, dlg.m_hWnd);

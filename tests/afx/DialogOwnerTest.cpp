@@ -10,9 +10,9 @@
 
 namespace {
 
-using afxtest::CScriptedDialog;
-using afxtest::MessageBoxWatcher;
-using afxtest::ShownMessageBox;
+using pgtest::CScriptedDialog;
+using pgtest::MessageBoxWatcher;
+using pgtest::ShownMessageBox;
 
 HWND OwnerOf(HWND hWnd)
 {
@@ -44,13 +44,13 @@ protected:
     {
         ASSERT_TRUE(main.CreateEx(0, nullptr, L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
                                   500, 400, nullptr, nullptr));
-        mainWindow = std::make_unique<afxtest::MainWindowScope>(&main);
+        mainWindow = std::make_unique<pgtest::MainWindowScope>(&main);
         main.SetForegroundWindow();
         pgtest::PumpMessages();
     }
 
     CWnd main;
-    std::unique_ptr<afxtest::MainWindowScope> mainWindow; // ends before the window does
+    std::unique_ptr<pgtest::MainWindowScope> mainWindow; // ends before the window does
 };
 
 TEST_F(DialogOwners, AModalDialogWithoutAParentIsOwnedByTheMainWindowAndDisablesIt)

@@ -20,8 +20,11 @@ constexpr LONG kDragSteps = 4;
 
 void RunIdleOnce()
 {
+    // As the framework's own loop: idle work with rising counts until the thread has no more,
+    // so that the later rounds (freeing temporary objects) run too.
     if (CWinThread* thread = AfxGetThread()) {
-        thread->OnIdle(0);
+        for (LONG nCount = 0; thread->OnIdle(nCount); ++nCount) {
+        }
     }
 }
 

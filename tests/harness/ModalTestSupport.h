@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace afxtest {
+namespace pgtest {
 
 // A modal dialog whose steps run from a timer once its loop is running. A dialog still open
 // after ten seconds ends with kGaveUp, so that a broken loop fails instead of hanging.
@@ -84,4 +84,4 @@ private:
     CWnd* m_pPrevious; // the main window before
 };
 
-} // namespace afxtest
+} // namespace pgtest

@@ -2,7 +2,7 @@
 
 #include "Input.h"
 
-namespace afxtest {
+namespace pgtest {
 
 namespace {
 
@@ -148,4 +148,4 @@ MainWindowScope::~MainWindowScope()
     AfxGetApp()->m_pMainWnd = m_pPrevious;
 }
 
-} // namespace afxtest
+} // namespace pgtest
