@@ -22,15 +22,13 @@ public:
     CZNPropertyGridHtmlCtrl();
     ~CZNPropertyGridHtmlCtrl() override;
 
-    // Attributes
+    // Overridables
 
     // The browser's interface, owned by the pane (no reference is added); null while the
     // browser does not exist. Under Wine without its HTML engine the browser exists but shows
-    // no document, so that Wine is never asked to install one.
+    // no document, so that Wine is never asked to install one. A host that embeds a browser
+    // of its own derives and hands out that one.
     virtual IWebBrowser2* GetWebBrowser() const;
-
-    // Overridables
-
     // Keys for the browser go to it first, as to any in-place active object.
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -45,7 +43,7 @@ private:
     void CreateBrowser();
     void DestroyBrowser();
 
-    CZNPropertyGridHtmlSite* m_pSite; // the browser and the container around it; null without
+    CZNPropertyGridHtmlSite* m_pSite; // the browser and the container around it, if any
     bool m_bOleInitialized;           // this pane's OleInitialize is still to be balanced
 };
 

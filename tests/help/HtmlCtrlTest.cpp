@@ -5,6 +5,7 @@
 
 #include <ZNPropertyGridHtmlCtrl.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -176,18 +177,33 @@ protected:
     }
     void TearDown() override
     {
-        for (auto& [name, value] : m_savedVariables)
-            ::SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
+        for (auto it = m_savedVariables.rbegin(); it != m_savedVariables.rend(); ++it)
+            ::SetEnvironmentVariableW(it->first.c_str(),
+                                      it->second.empty() ? nullptr : it->second.c_str());
         std::error_code error;
         std::filesystem::remove_all(m_folder, error);
     }
 
-    void PointAtFolder(const wchar_t* pszVariable)
+    void SetVariable(const wchar_t* pszName, const std::wstring& value)
     {
         wchar_t szSaved[MAX_PATH] = L"";
-        ::GetEnvironmentVariableW(pszVariable, szSaved, MAX_PATH);
-        m_savedVariables.emplace_back(pszVariable, szSaved);
-        ::SetEnvironmentVariableW(pszVariable, (L"\\??\\" + m_folder.wstring()).c_str());
+        ::GetEnvironmentVariableW(pszName, szSaved, MAX_PATH);
+        m_savedVariables.emplace_back(pszName, szSaved);
+        ::SetEnvironmentVariableW(pszName, value.empty() ? nullptr : value.c_str());
+    }
+    // The test's folder as Wine hands its own folders to a process: an NT path.
+    std::wstring NtPath() const { return L"\\??\\" + m_folder.wstring(); }
+    // The test's folder as the Unix path that Wine maps it to.
+    std::wstring UnixPath() const
+    {
+        using UnixFileName = char*(CDECL*)(const wchar_t*);
+        auto pUnixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
+            ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+        char* pszPath = pUnixFileName != nullptr ? pUnixFileName(m_folder.c_str()) : nullptr;
+        std::wstring path =
+            pszPath != nullptr ? std::wstring(pszPath, pszPath + strlen(pszPath)) : std::wstring();
+        ::HeapFree(::GetProcessHeap(), 0, pszPath);
+        return path;
     }
     void MakeFolder(const std::wstring& relative)
     {
@@ -205,7 +221,7 @@ protected:
 
 TEST_F(HtmlEngineTest, IsFoundUnpackedInWinesDataFolder)
 {
-    PointAtFolder(L"WINEDATADIR");
+    SetVariable(L"WINEDATADIR", NtPath());
     MakeFolder(L"gecko\\wine-gecko-2.47.3-x86");
     EXPECT_FALSE(IsHtmlEngineInstalled()) << "an engine for 32-bit processes only";
     MakeFolder(L"gecko\\wine-gecko-2.47.3-x86_64");
@@ -214,11 +230,15 @@ TEST_F(HtmlEngineTest, IsFoundUnpackedInWinesDataFolder)
 
 TEST_F(HtmlEngineTest, IsFoundAsAnInstallerPackageInWinesDownloadCache)
 {
-    wchar_t szXdgCache[MAX_PATH] = L"";
-    if (::GetEnvironmentVariableW(L"XDG_CACHE_HOME", szXdgCache, MAX_PATH) != 0)
-        GTEST_SKIP() << "the cache is XDG_CACHE_HOME, a Unix path";
-    PointAtFolder(L"WINEHOMEDIR");
-    MakeFile(L".cache\\wine\\wine-mono-7.4.0-x86.msi");
+    // The cache is XDG_CACHE_HOME/wine, a Unix path, or else .cache\wine in the home folder.
+    SetVariable(L"XDG_CACHE_HOME", UnixPath());
+    MakeFile(L"wine\\wine-mono-7.4.0-x86.msi");
+    EXPECT_FALSE(IsHtmlEngineInstalled());
+    MakeFile(L"wine\\wine-gecko-2.47.3-x86_64.msi");
+    EXPECT_TRUE(IsHtmlEngineInstalled());
+
+    SetVariable(L"XDG_CACHE_HOME", L"");
+    SetVariable(L"WINEHOMEDIR", NtPath());
     EXPECT_FALSE(IsHtmlEngineInstalled());
     MakeFile(L".cache\\wine\\wine-gecko-2.47.3-x86_64.msi");
     EXPECT_TRUE(IsHtmlEngineInstalled());
