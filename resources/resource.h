@@ -10,3 +10,4 @@
 #define IDC_PROPERTYGRID_DROPLIST 10005   // the list box of IDD_PROPERTYGRID_DROPLIST
 #define IDC_PROPERTYGRID_SIZEGRIP 1259    // the (hidden) size grip of IDD_PROPERTYGRID_DROPLIST
 #define IDD_PROPERTYGRID_HIDDEN 10007     // an empty dialog kept out of sight
+#define IDR_PROPERTYGRID_HELP 10003       // the help pane's page (HTML), with placeholders
