@@ -28,26 +28,6 @@ protected:
     IZNPropertyGridProperty* m_pProperty = nullptr;
 };
 
-// The editor covers the cell, the drop button at its right edge and the edit field left of it,
-// three pixels apart.
-TEST_F(EnumDropDown, TheDropButtonSitsAtTheRightOfTheEditField)
-{
-    CRect rcCell = CellRect(m_pProperty, 1);
-    ASSERT_TRUE(ClickCell(m_pProperty, 1));
-    CRect rcEditor, rcEdit, rcButton;
-    ::GetWindowRect(Editor(), &rcEditor);
-    ::GetWindowRect(EditField(), &rcEdit);
-    ::GetWindowRect(DropButton(), &rcButton);
-    m_Grid.ScreenToClient(&rcEditor);
-    EXPECT_EQ(rcEditor, CRect(rcCell.left, rcCell.top, rcCell.right - 1, rcCell.bottom - 1));
-    m_Grid.ClientToScreen(&rcEditor);
-    EXPECT_EQ(rcEdit.left, rcEditor.left - 1);
-    EXPECT_EQ(rcButton.left - rcEdit.right, 3);
-    EXPECT_EQ(rcButton.right, rcEditor.right - 1);
-    EXPECT_EQ(rcButton.top, rcEditor.top + 1);
-    EXPECT_EQ(rcButton.bottom, rcEditor.bottom - 1);
-}
-
 // The list opens under the editor with the current value selected, whatever its case.
 TEST_F(EnumDropDown, TheDropButtonOpensTheListUnderTheEditor)
 {

@@ -70,17 +70,4 @@ TEST_F(EnumOptions, WithoutOptionsTheListOffersNone)
     EXPECT_EQ(m_Host.m_Changes.size(), 1u);
 }
 
-// A line feed at the end gives the second column a list without items, not "[none]".
-TEST_F(EnumOptions, AnEmptyLineOpensAnEmptyList)
-{
-    CString strFirst = L"x", strSecond = L"y";
-    IZNPropertyGridProperty* pProperty = AddEnum(L"x\n", &strFirst, &strSecond);
-    ASSERT_TRUE(ClickCell(pProperty, 2) && ClickDropButton());
-    ASSERT_TRUE(IsListOpen());
-    EXPECT_EQ(::SendMessageW(OpenList(), LB_GETCOUNT, 0, 0), 0);
-    ASSERT_TRUE(pgtest::PressKey(VK_RETURN));
-    EXPECT_STREQ(strSecond, L"y");
-    EXPECT_TRUE(m_Host.m_Changes.empty());
-}
-
 } // namespace
