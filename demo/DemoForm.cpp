@@ -16,6 +16,8 @@ enum EDemoProperty : unsigned
     ID_MASS,
     ID_POSITION,
     ID_ROTATION,
+    ID_SHAPE,
+    ID_LAYER,
     ID_MODEL,
     ID_README,
     ID_TINT,
@@ -52,6 +54,8 @@ CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
                     25.5f,
                     {1.0f, 2.0f, 0.0f},
                     {0.0f, 0.0f, 0.0f, 1.0f},
+                    L"Box",
+                    L"Props",
                     L"C:\\Projects\\Demo\\models\\crate.obj",
                     L"C:\\Projects\\Demo\\readme.txt",
                     {0.8f, 0.55f, 0.3f, 1.0f},
@@ -68,6 +72,8 @@ CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
                     80.25f,
                     {-4.5f, 0.0f, 7.25f},
                     {0.0f, 0.7071f, 0.0f, 0.7071f},
+                    L"Cylinder",
+                    L"Dynamic objects",
                     L"D:\\Shared\\Library\\barrel.fbx",
                     L"",
                     {0.35f, 0.35f, 0.4f, 0.75f},
@@ -85,12 +91,14 @@ void CDemoForm::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PROPERTYGRID, m_Grid);
+    DDX_Control(pDX, IDC_HELPPANE, m_HelpPane);
 }
 
 BOOL CDemoForm::OnInitDialog()
 {
     CDialog::OnInitDialog();
     FillGrid();
+    m_Grid.AttachHTMLHelp(&m_HelpPane);
     return TRUE;
 }
 
@@ -138,6 +146,13 @@ void CDemoForm::FillGrid()
     AddProperty(pPhysics, L"Rotation", L"Quaternion x, y, z, w", ID_ROTATION, PGT_VECTOR4,
                 &CDemoObject::vRotation);
 
+    // The shape is typed or picked; each object's layer comes from a list of its own.
+    CZNPropertyGridCategory* pChoices = m_Grid.AddCategory(pRoot, L"Choices", L"Picked from lists");
+    m_pShape = AddProperty(pChoices, L"Shape", L"Collision shape, typed or picked", ID_SHAPE,
+                           PGT_ENUM, &CDemoObject::strShape, L"Box|Sphere|Cylinder|Capsule");
+    AddProperty(pChoices, L"Layer", L"Render layer, one of the object's own", ID_LAYER, PGT_ENUM,
+                &CDemoObject::strLayer,
+                L"$readonly$|Default|Props|Effects\n$READONLY$|Default|Dynamic objects|Triggers");
     m_Grid.SetBasePath(kProjectFolder);
     CZNPropertyGridCategory* pFiles = m_Grid.AddCategory(pRoot, L"Files", L"Below the project");
     m_pModel = AddProperty(pFiles, L"Model", L"Mesh file, shown relative to the project", ID_MODEL,
@@ -162,6 +177,15 @@ void CDemoForm::FillGrid()
     CZNPropertyGridCategory* pScripting = m_Grid.AddCategory(pRoot, L"Scripting", L"Behaviour");
     AddProperty(pScripting, L"On create", L"Script run on creation", ID_SCRIPT, PGT_TEXT,
                 &CDemoObject::strScript);
+}
+
+void CDemoForm::DropDownShape()
+{
+    m_Grid.DeactivateProperty();
+    m_Grid.SetCurSel(m_Grid.ComputeListIndex(m_pShape));
+    m_Grid.SendMessage(WM_KEYDOWN, VK_RETURN);
+    if (CWnd* pEditField = CWnd::GetFocus())
+        pEditField->SendMessage(WM_KEYDOWN, VK_DOWN);
 }
 
 void CDemoForm::ShowNotification(const wchar_t* pszMessage, WPARAM wParam)

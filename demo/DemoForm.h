@@ -1,8 +1,9 @@
-// The demo's form: a property grid editing two objects side by side, and a status line with
-// the last notification the grid sent.
+// The demo's form: a property grid editing two objects side by side, the help of the selected
+// row below it, and a status line with the last notification the grid sent.
 #pragma once
 
 #include <ZNPropertyGrid.h>
+#include <ZNPropertyGridHtmlCtrl.h>
 
 // What the demo edits: one object per value column.
 struct CDemoObject
@@ -17,6 +18,8 @@ struct CDemoObject
     float fMass;
     float vPosition[3];
     float vRotation[4];
+    CString strShape;
+    CString strLayer;
     CString strModel;
     CString strReadme;
     float cTint[4];
@@ -32,6 +35,9 @@ public:
 
     BOOL Create(CWnd* pParentWnd);
     CZNPropertyGrid& GetGrid() { return m_Grid; }
+    // Opens the editor of the first object's shape and drops its list down, as Enter on the row
+    // and Down in the editor do.
+    void DropDownShape();
 
     // For the demo's pictures: opens the editor of the first object's model file or tint, as a
     // click on the cell does, and presses the editor's "..." button (which runs the file dialog
@@ -63,8 +69,11 @@ private:
     void ShowNotification(const wchar_t* pszMessage, WPARAM wParam);
     bool OpenEditor(IZNPropertyGridProperty* pProperty);
 
+    // The pane outlives the grid that writes into it.
+    CZNPropertyGridHtmlCtrl m_HelpPane;
     CZNPropertyGrid m_Grid;
     CDemoObject m_Objects[2];
+    IZNPropertyGridProperty* m_pShape = nullptr; // the editable enumeration
     IZNPropertyGridProperty* m_pModel = nullptr; // a file property, for the pictures
     IZNPropertyGridProperty* m_pTint = nullptr;  // a colour property, for the pictures
 };

@@ -81,17 +81,18 @@ void CDemoFrame::OnTimer(UINT_PTR nIDEvent)
 
 std::vector<CDemoScene> CDemoFrame::Scenes()
 {
-    CZNPropertyGrid& grid = m_Form.GetGrid();
     return {
         {L"grid", nullptr, nullptr},
+        {L"enum-dropdown", [this] { m_Form.DropDownShape(); },
+         [this] { m_Form.GetGrid().DeactivateProperty(); }},
         {L"file-editor", [this] { m_Form.OpenModelEditor(); },
-         [&grid] { grid.DeactivateProperty(); }},
+         [this] { m_Form.GetGrid().DeactivateProperty(); }},
         // The chooser runs its loop inside the button's click; the picture is taken in there.
         {L"color-chooser",
-         [this, &grid] {
+         [this] {
              if (m_Form.OpenTintEditor())
                  m_Form.PressEditorButton();
-             grid.DeactivateProperty();
+             m_Form.GetGrid().DeactivateProperty();
          },
          [this] { GetLastActivePopup()->PostMessage(WM_COMMAND, IDCANCEL); }},
     };

@@ -100,13 +100,15 @@ CString CZNPropertyGridPropertyValueDlg::GetEditText()
     return strText;
 }
 
-bool CZNPropertyGridPropertyValueDlg::StoreEditText(CString& strValue)
+void CZNPropertyGridPropertyValueDlg::ApplyText(CString* pValue)
 {
-    CString strText = GetEditText();
-    if (strText.Compare(strValue) == 0)
-        return false;
-    strValue = strText;
-    return true;
+    if (pValue != nullptr) {
+        CString strText = GetEditText();
+        m_bChanged = strText.Compare(*pValue) != 0;
+        if (m_bChanged)
+            *pValue = strText;
+    }
+    CZNPropertyGridPropertyValueDlg::ApplyValue();
 }
 
 //---------------------------------------------------------------------------------------------

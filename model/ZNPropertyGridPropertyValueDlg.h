@@ -48,8 +48,9 @@ protected:
     // it has the value's text.
     void ShowOver(const RECT& rcCell, const CString& strText);
     CString GetEditText();
-    // The edited text replaces strValue when it differs, letter case included; true when it did.
-    bool StoreEditText(CString& strValue);
+    // The ApplyValue of the types whose value is the host's text: the edit field's text is
+    // stored when it differs, letter case included, and the grid hears of the change.
+    void ApplyText(CString* pValue);
 
     void OnOK() override;
     void OnCancel() override;

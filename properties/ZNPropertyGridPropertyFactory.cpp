@@ -2,6 +2,7 @@
 #include "properties/ZNPropertyGridPropertyFactory.h"
 
 #include "properties/ZNPropertyGridPropertyColorVector4.h"
+#include "properties/ZNPropertyGridPropertyEnum.h"
 #include "properties/ZNPropertyGridPropertyFile.h"
 #include "properties/ZNPropertyGridPropertyFloat.h"
 #include "properties/ZNPropertyGridPropertyInteger.h"
@@ -35,6 +36,7 @@ const PropertyType kTypes[] = {
     {PGT_INTEGER, &Make<CZNPropertyGridPropertyInteger>},
     {PGT_FLOAT, &Make<CZNPropertyGridPropertyFloat>},
     {PGT_FILE, &Make<CZNPropertyGridPropertyFile>},
+    {PGT_ENUM, &Make<CZNPropertyGridPropertyEnum>},
     {PGT_VECTOR3, &Make<CZNPropertyGridPropertyVector3>},
     {PGT_VECTOR4, &Make<CZNPropertyGridPropertyVector4>},
     {PGT_COLORVECTOR4, &Make<CZNPropertyGridPropertyColorVector4>},

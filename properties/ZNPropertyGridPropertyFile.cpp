@@ -30,17 +30,11 @@ CZNPropertyGridPropertyFile::CZNPropertyGridPropertyFile(CZNPropertyGridCategory
 {
 }
 
-void CZNPropertyGridPropertyFile::DrawValue(PropertyGridDrawContext* pContext, int nColumn,
-                                            RECT* pCell)
+void CZNPropertyGridPropertyFile::CellText(PropertyGridDrawContext* pContext, CString* pValue,
+                                           CString& strText)
 {
-    CRect rcText;
-    if (!DrawValueBase(pContext, nColumn, *pCell, rcText))
-        return;
-    const CString& strValue = *ValueAt(nColumn - 1);
-    CString strShown =
-        pContext->pBasePath != nullptr ? StripBasePath(*pContext->pBasePath, strValue) : strValue;
-    CDC::FromHandle(pContext->hDC)
-        ->DrawText(strShown, &rcText, DT_SINGLELINE | DT_VCENTER | DT_PATH_ELLIPSIS);
+    strText =
+        pContext->pBasePath != nullptr ? StripBasePath(*pContext->pBasePath, *pValue) : *pValue;
 }
 
 void CZNPropertyGridPropertyFile::BeginEditor(CZNPropertyGridPropertyFileValueDlg& editor,
@@ -103,9 +97,7 @@ BOOL CZNPropertyGridPropertyFileValueDlg::BeginEdit(IZNPropertyGridProperty* pPr
 
 void CZNPropertyGridPropertyFileValueDlg::ApplyValue()
 {
-    if (m_pValue != nullptr)
-        m_bChanged = StoreEditText(*m_pValue);
-    CZNPropertyGridButtonEditDlg::ApplyValue();
+    ApplyText(m_pValue);
 }
 
 // The chosen file's full path replaces the text and is applied at once; the editor stays open.

@@ -21,7 +21,8 @@ public:
     // The host, the tip and the editor get the stored path; the cell shows it as StripBasePath
     // does, losing characters in its middle when it is too long.
     void ValueText(CString* pValue, CString& strText) { strText = *pValue; }
-    void DrawValue(PropertyGridDrawContext* pContext, int nColumn, RECT* pCell) override;
+    void CellText(PropertyGridDrawContext* pContext, CString* pValue, CString& strText);
+    static constexpr UINT kValueTextFormat = DT_SINGLELINE | DT_VCENTER | DT_PATH_ELLIPSIS;
 
     // The editor gets the filter with the value.
     void BeginEditor(CZNPropertyGridPropertyFileValueDlg& editor, int nIndex, void* pValue,

@@ -4,7 +4,5 @@ IMPLEMENT_DYNAMIC(CZNPropertyGridPropertyTextValueDlg, CZNPropertyGridSingleEdit
 
 void CZNPropertyGridPropertyTextValueDlg::ApplyValue()
 {
-    if (m_pValue != nullptr)
-        m_bChanged = StoreEditText(*m_pValue);
-    CZNPropertyGridSingleEditDlg::ApplyValue();
+    ApplyText(m_pValue);
 }
