@@ -19,7 +19,7 @@ struct RoutingState
     MSG lastSentMsg = {};                // the message being handled, for Default() and reflection
     int nDispatchDepth = 0;              // window procedures running on the stack
     CWnd* pWndInit = nullptr;            // the object that the next created window belongs to
-    CWnd* pAlternateWndInit = nullptr;   // the file dialog whose hook takes the first window it sees
+    CWnd* pAlternateWndInit = nullptr;   // the file dialog its hook procedure attaches to
     HHOOK hCbtHook = nullptr;            // installed on first use, kept for the thread's life
     HWND hLockoutNotifyWindow = nullptr; // the window whose UpdateData is running
     CFrameWnd* pRoutingFrame = nullptr;  // the frame whose OnCmdMsg is running
