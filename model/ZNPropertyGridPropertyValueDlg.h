@@ -48,6 +48,9 @@ protected:
     // it has the value's text.
     void ShowOver(const RECT& rcCell, const CString& strText);
     CString GetEditText();
+    // The ApplyValue of the types kept in the host's CString: the edit field's text replaces
+    // the value when it differs, letter case included; then the grid hears of the change.
+    void StoreEditText(CString* pValue);
 
     void OnOK() override;
     void OnCancel() override;
