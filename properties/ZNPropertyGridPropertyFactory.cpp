@@ -3,6 +3,7 @@
 
 #include "properties/ZNPropertyGridPropertyFloat.h"
 #include "properties/ZNPropertyGridPropertyInteger.h"
+#include "properties/ZNPropertyGridPropertyMemo.h"
 #include "properties/ZNPropertyGridPropertyText.h"
 #include "properties/ZNPropertyGridPropertyVector.h"
 
@@ -34,6 +35,7 @@ const PropertyType kTypes[] = {
     {PGT_FLOAT, &Make<CZNPropertyGridPropertyFloat>},
     {PGT_VECTOR3, &Make<CZNPropertyGridPropertyVector3>},
     {PGT_VECTOR4, &Make<CZNPropertyGridPropertyVector4>},
+    {PGT_MEMO, &Make<CZNPropertyGridPropertyMemo>},
 };
 
 } // namespace
