@@ -13,6 +13,8 @@ struct CDemoObject
     CString strTexture;
     CString strTag;
     CString strScript;
+    CString strNotes;
+    CString strSource;
     int nCount;
     float fMass;
     float vPosition[3];
@@ -26,6 +28,12 @@ public:
 
     BOOL Create(CWnd* pParentWnd);
     CZNPropertyGrid& GetGrid() { return m_Grid; }
+
+    // Opens the external editor of the first object's "Source" memo as a user does, with its
+    // cell's "..." button, and returns once it closed and the cell's editor was closed too.
+    void ExpandSource();
+    // The external editor while it is open, or null.
+    static CWnd* FindSourceEditor();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -44,9 +52,11 @@ private:
     template <typename TField>
     IZNPropertyGridProperty* AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
                                          const wchar_t* pszHelp, unsigned nID,
-                                         eZNPropertyGridType eType, TField CDemoObject::*pField);
+                                         eZNPropertyGridType eType, TField CDemoObject::*pField,
+                                         const wchar_t* pszOptions = nullptr);
     void ShowNotification(const wchar_t* pszMessage, WPARAM wParam);
 
     CZNPropertyGrid m_Grid;
     CDemoObject m_Objects[2];
+    IZNPropertyGridProperty* m_pSource; // the memo that ExpandSource opens
 };

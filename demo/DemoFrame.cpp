@@ -83,5 +83,10 @@ std::vector<CDemoScene> CDemoFrame::Scenes()
 {
     return {
         {L"grid", nullptr, nullptr},
+        {L"memo-external", [this] { m_Form.ExpandSource(); },
+         [] {
+             if (CWnd* pEditor = CDemoForm::FindSourceEditor())
+                 pEditor->PostMessage(WM_CLOSE);
+         }},
     };
 }
