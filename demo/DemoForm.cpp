@@ -73,12 +73,14 @@ void CDemoForm::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PROPERTYGRID, m_Grid);
+    DDX_Control(pDX, IDC_HELPPANE, m_HelpPane);
 }
 
 BOOL CDemoForm::OnInitDialog()
 {
     CDialog::OnInitDialog();
     FillGrid();
+    m_Grid.AttachHTMLHelp(&m_HelpPane);
     return TRUE;
 }
 

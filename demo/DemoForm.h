@@ -1,8 +1,9 @@
-// The demo's form: a property grid editing two objects side by side, and a status line with
-// the last notification the grid sent.
+// The demo's form: a property grid editing two objects side by side, the help of the selected
+// row below it, and a status line with the last notification the grid sent.
 #pragma once
 
 #include <ZNPropertyGrid.h>
+#include <ZNPropertyGridHtmlCtrl.h>
 
 // What the demo edits: one object per value column.
 struct CDemoObject
@@ -56,6 +57,8 @@ private:
                                          const wchar_t* pszOptions = nullptr);
     void ShowNotification(const wchar_t* pszMessage, WPARAM wParam);
 
+    // The pane outlives the grid that writes into it.
+    CZNPropertyGridHtmlCtrl m_HelpPane;
     CZNPropertyGrid m_Grid;
     CDemoObject m_Objects[2];
     IZNPropertyGridProperty* m_pSource; // the memo that ExpandSource opens

@@ -5,3 +5,4 @@
 #define IDR_DEMO 200 // the frame's menu and accelerators
 #define IDC_PROPERTYGRID 1000
 #define IDC_STATUS 1001
+#define IDC_HELPPANE 1002 // the placeholder of the help pane

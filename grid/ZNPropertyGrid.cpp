@@ -5,6 +5,7 @@
 #include "model/ZNPropertyGridCategory.h"
 #include "model/ZNPropertyGridPaint.h"
 #include "model/ZNPropertyGridProperty.h"
+#include "resources/resource.h"
 
 #include <algorithm>
 #include <new>
@@ -40,6 +41,7 @@ BEGIN_MESSAGE_MAP(CZNPropertyGrid, CListBox)
     ON_WM_KEYDOWN()
     ON_WM_GETDLGCODE()
     ON_MESSAGE(PGM_RESUMEREDRAW, &CZNPropertyGrid::OnResumeRedraw)
+    ON_MESSAGE(PGM_NAVIGATETOBLANK, &CZNPropertyGrid::OnNavigateToBlank)
 END_MESSAGE_MAP()
 
 namespace {
@@ -71,6 +73,8 @@ CZNPropertyGrid::CZNPropertyGrid()
       m_nCurrentColumn(1), m_pCaptureProperty(nullptr), m_pHtmlHelp(nullptr),
       m_pMessageWindow(nullptr), m_bRedrawSuspended(false), m_bResumePosted(false)
 {
+    LoadHTMLTemplate(IDR_PROPERTYGRID_HELP, m_strHtmlTemplate);
+    ReplaceUserValues(m_strHtmlTemplate);
 }
 
 CZNPropertyGrid::~CZNPropertyGrid()

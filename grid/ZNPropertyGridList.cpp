@@ -135,6 +135,11 @@ void CZNPropertyGrid::DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct)
 void CZNPropertyGrid::OnLbnSelchange()
 {
     InvalidateGrid(FALSE);
+    CZNPropertyGridItem* pItem = GetRowItem(GetCurSel());
+    if (CZNPropertyGridCategory* pCategory = CategoryOf(pItem))
+        SetHelp(pCategory);
+    else if (IZNPropertyGridProperty* pProperty = PropertyOf(pItem))
+        SetHelp(pProperty);
 }
 
 //---------------------------------------------------------------------------------------------

@@ -169,6 +169,10 @@ public:
     void ForwardCommandMessage(UINT nID);
     void ForwardUpdateMessage(CCmdUI* pCmdUI);
 
+    // Help pane: the view shows the selected row's name and help; null detaches it. The grid
+    // never destroys the view.
+    void AttachHTMLHelp(CZNPropertyGridHtmlCtrl* pView);
+
     // Used by categories and properties
     bool ColumnRect(int nRow, int nColumn, RECT* pRect) const;
     int ColumnFromPoint(CPoint point) const;
@@ -186,6 +190,7 @@ public:
     afx_msg LRESULT OnPropertyCheck(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPropertyDeactivate(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnRequestRepaint(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnNavigateToBlank(WPARAM wParam, LPARAM lParam);
 
 protected:
     void PopulateList(CZNPropertyGridCategory* pCategory, int& nIndex);
@@ -197,6 +202,10 @@ protected:
     bool FlushLastColumn(int* pWidth);
     void UpdateColumnPosition();
     bool UpdateRelativePosition();
+    bool LoadHTMLTemplate(UINT nID, CString& strText);
+    void ReplaceUserValues(CString& strText);
+    void SetHelp(IZNPropertyGridProperty* pProperty);
+    void SetHelp(CZNPropertyGridCategory* pCategory);
 
     afx_msg void OnNcPaint();
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
@@ -297,6 +306,9 @@ private:
     // Notifications and tool tips
     HWND HostWindow() const;
     CString CellToolTip(int nRow, int nColumn, CPoint point, UINT& nToolId) const;
+
+    // Help pane
+    void ShowHelpPage(const wchar_t* pszName, const wchar_t* pszHelp);
 
     bool m_bRedrawSuspended; // the list box's redraw is off for a batch of rows
     bool m_bResumePosted;    // PGM_RESUMEREDRAW waits in the queue

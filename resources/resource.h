@@ -9,6 +9,7 @@
 #define IDC_PROPERTYGRID_DROPLIST 10005   // the list box of IDD_PROPERTYGRID_DROPLIST
 #define IDC_PROPERTYGRID_SIZEGRIP 1259    // the (hidden) size grip of IDD_PROPERTYGRID_DROPLIST
 #define IDD_PROPERTYGRID_HIDDEN 10007     // an empty dialog kept out of sight
+#define IDR_PROPERTYGRID_HELP 10003       // the help pane's page (HTML), with placeholders
 #define IDD_PROPERTYGRID_MEMO 10011       // the memo's in-place editor: a rich edit and "..."
 #define IDD_PROPERTYGRID_MEMOEDITOR 10012 // the memo's resizable external editor
 #define IDC_PROPERTYGRID_MEMO_TEXT 10007  // the rich edit of IDD_PROPERTYGRID_MEMOEDITOR
