@@ -133,27 +133,13 @@ TEST_F(ExternalEditor, EveryWayOfClosingKeepsTheText)
 // plain-text mode.
 TEST_F(ExternalEditor, ScrollBarsFollowTheOptions)
 {
-    struct Case
-    {
-        const wchar_t* pszOptions;
-        DWORD dwScroll;
-    };
-    const Case cases[] = {
-        {L"Expand=true", ES_AUTOVSCROLL},
-        {L"Expand=true|HScroll=true", WS_HSCROLL | ES_AUTOHSCROLL},
-        {L"Expand=true|VScroll=true", WS_VSCROLL | ES_AUTOVSCROLL},
-    };
     CString strValue = pgtest::OverflowingText();
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.pszOptions);
-        IZNPropertyGridProperty* pMemo = AddMemo(test.pszOptions, &strValue);
+    for (const pgtest::ScrollCase& test : pgtest::kScrollCases) {
+        CString strOptions = CString(L"Expand=true|") + test.pszOptions;
+        SCOPED_TRACE(strOptions.GetString());
+        IZNPropertyGridProperty* pMemo = AddMemo(strOptions, &strValue);
         ASSERT_TRUE(OpenExternal(pMemo, L"Notes", [&](HWND hDialog) {
-            HWND hText = Text(hDialog);
-            wchar_t szClass[32] = L"";
-            ::GetClassNameW(hText, szClass, 32);
-            EXPECT_STREQ(szClass, L"RichEdit20W");
-            EXPECT_EQ(StyleOf(hText) & pgtest::kScrollBits, test.dwScroll);
-            EXPECT_EQ(::SendMessageW(hText, EM_GETTEXTMODE, 0, 0) & TM_PLAINTEXT, TM_PLAINTEXT);
+            pgtest::ExpectMemoRichEdit(Text(hDialog), test.dwScroll);
             PressKey(VK_ESCAPE);
         }));
         ASSERT_TRUE(m_Grid.RemoveProperty(m_pCategory, pMemo));

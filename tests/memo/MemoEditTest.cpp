@@ -6,8 +6,8 @@
 
 #include <richedit.h>
 
-#include <cstring>
-#include <cwchar>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -90,34 +90,19 @@ TEST_F(MemoEdit, ACellWithoutValueOpensNoEditor)
 // scroll bars and the wrapping of the property being edited, in plain-text mode.
 TEST_F(MemoEdit, TheRichEditFollowsTheEditedProperty)
 {
-    struct Case
-    {
-        const wchar_t* pszOptions;
-        DWORD dwScroll;
-    };
-    const Case cases[] = {
-        {L"Lines=3", ES_AUTOVSCROLL},
-        {L"Lines=3|HScroll=true", WS_HSCROLL | ES_AUTOHSCROLL},
-        {L"Lines=3|VScroll=true", WS_VSCROLL | ES_AUTOVSCROLL},
-        {L"Lines=3|HScroll=true|VScroll=true", pgtest::kScrollBits},
-        {L"Lines=3", ES_AUTOVSCROLL},
-    };
     CString strValue = pgtest::OverflowingText();
-    std::vector<IZNPropertyGridProperty*> memos;
-    for (const Case& test : cases)
-        memos.push_back(AddMemo(test.pszOptions, &strValue, L"Notes", 3));
+    std::vector<std::pair<CString, IZNPropertyGridProperty*>> memos;
+    for (const pgtest::ScrollCase& test : pgtest::kScrollCases) {
+        CString strOptions = CString(L"Lines=3|") + test.pszOptions;
+        memos.emplace_back(strOptions, AddMemo(strOptions, &strValue));
+    }
+    // Back to the first: the control is made anew for every edit.
+    memos.push_back(memos.front());
     for (size_t i = 0; i < memos.size(); ++i) {
-        SCOPED_TRACE(cases[i].pszOptions);
-        ASSERT_TRUE(ClickCell(memos[i], 1));
-        HWND hRichEdit = RichEdit();
-        wchar_t szClass[32] = L"";
-        ::GetClassNameW(hRichEdit, szClass, 32);
-        EXPECT_STREQ(szClass, L"RichEdit20W");
-        EXPECT_EQ(StyleOf(hRichEdit) & pgtest::kScrollBits, cases[i].dwScroll);
-        EXPECT_EQ(StyleOf(hRichEdit) & (ES_MULTILINE | ES_WANTRETURN),
-                  DWORD(ES_MULTILINE | ES_WANTRETURN));
-        EXPECT_EQ(::SendMessageW(hRichEdit, EM_GETTEXTMODE, 0, 0) & TM_PLAINTEXT, TM_PLAINTEXT);
-        EXPECT_EQ(::GetFocus(), hRichEdit);
+        SCOPED_TRACE(memos[i].first.GetString());
+        ASSERT_TRUE(ClickCell(memos[i].second, 1));
+        pgtest::ExpectMemoRichEdit(RichEdit(), pgtest::kScrollCases[i % 4].dwScroll);
+        EXPECT_EQ(::GetFocus(), RichEdit());
     }
 }
 
@@ -186,46 +171,13 @@ TEST_F(MemoEdit, TheButtonsTipSaysExpand)
     EXPECT_STREQ(strTip, L"Expand");
 }
 
-class CRecordingCmdUI : public CCmdUI
-{
-public:
-    int m_nEnabled = -1;
-    void Enable(BOOL bOn) override { m_nEnabled = bOn; }
-};
-
-CString ClipboardText()
-{
-    CString strText;
-    if (::OpenClipboard(nullptr)) {
-        if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT)) {
-            strText = static_cast<const wchar_t*>(::GlobalLock(hData));
-            ::GlobalUnlock(hData);
-        }
-        ::CloseClipboard();
-    }
-    return strText;
-}
-
-// As another program puts text on the clipboard.
-void SetClipboardText(const wchar_t* pszText)
-{
-    size_t nBytes = (wcslen(pszText) + 1) * sizeof(wchar_t);
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, nBytes);
-    memcpy(::GlobalLock(hData), pszText, nBytes);
-    ::GlobalUnlock(hData);
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    ::SetClipboardData(CF_UNICODETEXT, hData);
-    ::CloseClipboard();
-}
-
 // The host's Edit commands reach the rich edit: cut and copy want a selection, paste a shown
 // editor.
 TEST_F(MemoEdit, ClipboardCommandsActOnTheRichEdit)
 {
     CString strValue = L"ab";
     IZNPropertyGridProperty* pMemo = AddMemo(L"Lines=2", &strValue);
-    CRecordingCmdUI copy, cut, paste;
+    pgtest::CRecordingCmdUI copy, cut, paste;
     ASSERT_TRUE(ClickCell(pMemo, 1));
     pMemo->OnUpdateCopy(&copy);
     pMemo->OnUpdateCut(&cut);
@@ -238,11 +190,11 @@ TEST_F(MemoEdit, ClipboardCommandsActOnTheRichEdit)
     EXPECT_EQ(copy.m_nEnabled, TRUE);
     EXPECT_EQ(cut.m_nEnabled, TRUE);
     pMemo->OnCopy();
-    EXPECT_STREQ(ClipboardText(), L"ab");
+    EXPECT_EQ(pgtest::ClipboardText(), L"ab");
     pMemo->OnCut();
     EXPECT_STREQ(TextOf(RichEdit()), L"");
 
-    SetClipboardText(L"x\r\ny");
+    ASSERT_TRUE(pgtest::SetClipboardText(L"x\r\ny"));
     pMemo->OnUpdatePaste(&paste);
     EXPECT_EQ(paste.m_nEnabled, TRUE);
     pMemo->OnPaste();

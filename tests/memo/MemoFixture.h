@@ -26,6 +26,32 @@ inline CString OverflowingText()
     return strText;
 }
 
+// Scroll options, and the scrolling they give a rich edit that shows OverflowingText.
+struct ScrollCase
+{
+    const wchar_t* pszOptions;
+    DWORD dwScroll; // of kScrollBits
+};
+inline const ScrollCase kScrollCases[] = {
+    {L"", ES_AUTOVSCROLL},
+    {L"HScroll=true", WS_HSCROLL | ES_AUTOHSCROLL},
+    {L"VScroll=true", WS_VSCROLL | ES_AUTOVSCROLL},
+    {L"HScroll=true|VScroll=true", kScrollBits},
+};
+
+// A rich edit as the memo's editors make it: the library's Unicode control, multi-line with
+// Enter as a line break, in plain-text mode, with the scrolling expected.
+inline void ExpectMemoRichEdit(HWND hRichEdit, DWORD dwScroll)
+{
+    wchar_t szClass[32] = L"";
+    ::GetClassNameW(hRichEdit, szClass, 32);
+    EXPECT_STREQ(szClass, L"RichEdit20W");
+    DWORD dwStyle = DWORD(::GetWindowLongPtrW(hRichEdit, GWL_STYLE));
+    EXPECT_EQ(dwStyle & kScrollBits, dwScroll);
+    EXPECT_EQ(dwStyle & (ES_MULTILINE | ES_WANTRETURN), DWORD(ES_MULTILINE | ES_WANTRETURN));
+    EXPECT_EQ(::SendMessageW(hRichEdit, EM_GETTEXTMODE, 0, 0) & TM_PLAINTEXT, TM_PLAINTEXT);
+}
+
 class MemoTest : public EditTest
 {
 protected:
