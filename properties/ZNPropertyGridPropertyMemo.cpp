@@ -74,7 +74,9 @@ void CZNPropertyGridPropertyMemo::BeginEditor(CZNPropertyGridPropertyMemoValueDl
     editor.BeginEdit(this, pValue, pCell);
 }
 
-DWORD CZNPropertyGridPropertyMemo::RichEditStyle(DWORD dwStyle) const
+BOOL CZNPropertyGridPropertyMemo::CreateRichEdit(CRichEditCtrl& richEdit, DWORD dwStyle,
+                                                 const RECT& rect, CWnd* pParent, UINT nID,
+                                                 CFont& font) const
 {
     dwStyle &= ~DWORD(WS_HSCROLL | WS_VSCROLL | ES_AUTOHSCROLL | ES_AUTOVSCROLL);
     if (m_bHScroll)
@@ -84,5 +86,10 @@ DWORD CZNPropertyGridPropertyMemo::RichEditStyle(DWORD dwStyle) const
     // Without a horizontal bar the lines wrap, and the text grows downwards.
     if (m_bVScroll || !m_bHScroll)
         dwStyle |= ES_AUTOVSCROLL;
-    return dwStyle;
+    if (!richEdit.Create(dwStyle, rect, pParent, nID))
+        return FALSE;
+    // The mode first: it cannot change once the font has made an entry in the undo history.
+    richEdit.SetTextMode(TM_PLAINTEXT | TM_MULTILEVELUNDO);
+    richEdit.SetFont(&font);
+    return TRUE;
 }

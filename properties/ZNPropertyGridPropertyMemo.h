@@ -5,6 +5,8 @@
 
 #include "model/ZNPropertyGridTextualProperty.h"
 
+#include <afxcmn.h>
+
 class CZNPropertyGridPropertyMemoValueDlg;
 
 class CZNPropertyGridPropertyMemo
@@ -33,9 +35,11 @@ public:
     bool CanExpand() const { return m_bExpand; }
     // The height of a row of one line; -1 before the row was first measured.
     int GetLineRowHeight() const { return m_nItemHeight; }
-    // The style of a rich edit control that shows the text: dwStyle with the property's scroll
-    // bars, scrolling sideways with a horizontal bar and downwards unless only that bar shows.
-    DWORD RichEditStyle(DWORD dwStyle) const;
+    // The rich edit control of an editor of the text: dwStyle with the property's scroll bars,
+    // scrolling sideways with a horizontal bar and downwards unless only that bar shows; plain
+    // text with multi-level undo, in the font given.
+    BOOL CreateRichEdit(CRichEditCtrl& richEdit, DWORD dwStyle, const RECT& rect, CWnd* pParent,
+                        UINT nID, CFont& font) const;
 
 private:
     void ApplyOption(const CString& strKey, const CString& strValue);

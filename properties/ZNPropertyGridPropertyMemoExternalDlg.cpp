@@ -101,32 +101,33 @@ void CZNPropertyGridPropertyMemoExternalDlg::ReplaceRichEdit()
     CFont font;
     const LOGFONTW lfStatus = GetStatusFont();
     font.CreateFontIndirect(&lfStatus);
-    m_RichEdit.Create(m_pProperty->RichEditStyle(kRichEditStyle), rcRichEdit, pParent,
-                      IDC_PROPERTYGRID_MEMO_TEXT);
-    // The mode first: it cannot change once the font has made an entry in the undo history.
-    m_RichEdit.SetTextMode(TM_PLAINTEXT | TM_MULTILEVELUNDO);
-    m_RichEdit.SetFont(&font);
+    m_pProperty->CreateRichEdit(m_RichEdit, kRichEditStyle, rcRichEdit, pParent,
+                                IDC_PROPERTYGRID_MEMO_TEXT, font);
     m_RichEdit.SetWindowText(m_strText);
     m_RichEdit.SetSel(m_strText.GetLength(), m_strText.GetLength());
     if (pInner != nullptr)
         pInner->AddControl(new CZNFrameControlWnd(m_RichEdit.m_hWnd));
     m_RichEdit.SetOwner(this);
-    if (m_pContainer != nullptr) {
-        CRect rcClient;
-        GetClientRect(&rcClient);
-        m_pContainer->SetRect(rcClient.left, rcClient.top, rcClient.right, rcClient.bottom);
-    }
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    ArrangeFrame(rcClient.Width(), rcClient.Height());
+}
+
+void CZNPropertyGridPropertyMemoExternalDlg::KeepText()
+{
+    if (m_RichEdit.m_hWnd != nullptr)
+        m_RichEdit.GetWindowText(m_strText);
 }
 
 void CZNPropertyGridPropertyMemoExternalDlg::OnOK()
 {
-    m_RichEdit.GetWindowText(m_strText);
+    KeepText();
     CZNFrameDialog::OnOK();
 }
 
 // Escape, the close box and Alt+F4 end here: closing the window keeps the edits.
 void CZNPropertyGridPropertyMemoExternalDlg::OnCancel()
 {
-    m_RichEdit.GetWindowText(m_strText);
+    KeepText();
     CZNFrameDialog::OnCancel();
 }

@@ -40,6 +40,8 @@ private:
     // Replaces the template's rich edit by one with the property's style, in the same place of
     // the frame tree, or of the dialog when there is no tree.
     void ReplaceRichEdit();
+    // The control's text becomes m_strText, as the dialog closes.
+    void KeepText();
 
     CRichEditCtrl m_RichEdit; // the edit field
 };

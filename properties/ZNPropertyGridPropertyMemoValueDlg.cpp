@@ -87,10 +87,8 @@ void CZNPropertyGridPropertyMemoValueDlg::RecreateRichEdit()
     m_RichEdit.GetWindowRect(&rcRichEdit);
     ScreenToClient(&rcRichEdit);
     m_RichEdit.DestroyWindow();
-    m_RichEdit.Create(Memo()->RichEditStyle(kRichEditStyle), rcRichEdit, this,
-                      IDC_PROPERTYGRID_EDIT);
-    m_RichEdit.SetTextMode(TM_PLAINTEXT | TM_MULTILEVELUNDO);
-    m_RichEdit.SetFont(&m_Font);
+    Memo()->CreateRichEdit(m_RichEdit, kRichEditStyle, rcRichEdit, this, IDC_PROPERTYGRID_EDIT,
+                           m_Font);
 }
 
 void CZNPropertyGridPropertyMemoValueDlg::ApplyValue()
