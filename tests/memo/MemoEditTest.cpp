@@ -79,13 +79,6 @@ TEST_F(MemoEdit, ClickingAnotherCellCommits)
     EXPECT_FALSE(EditorShown());
 }
 
-TEST_F(MemoEdit, ACellWithoutValueOpensNoEditor)
-{
-    IZNPropertyGridProperty* pMemo = AddMemo(L"Expand=true", nullptr);
-    ASSERT_TRUE(ClickCell(pMemo, 1));
-    EXPECT_FALSE(EditorShown());
-}
-
 // One editor serves every memo of the grid; its rich edit is made anew for each edit, with the
 // scroll bars and the wrapping of the property being edited, in plain-text mode.
 TEST_F(MemoEdit, TheRichEditFollowsTheEditedProperty)
@@ -146,29 +139,6 @@ TEST_F(MemoEdit, ATallEditorShowsOnlyItsTextAndTheButton)
         for (int x = rcText.left; x < rcText.right - 1; ++x)
             nOther += editor.At(x, y) != ::GetSysColor(COLOR_WINDOW);
     EXPECT_EQ(nOther, 0);
-}
-
-// The button's tip says what it does.
-TEST_F(MemoEdit, TheButtonsTipSaysExpand)
-{
-    CString strValue = L"text";
-    IZNPropertyGridProperty* pMemo = AddMemo(L"Expand=true", &strValue);
-    ASSERT_TRUE(ClickCell(pMemo, 1));
-    CToolTipCtrl* pTip = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* pTip = DYNAMIC_DOWNCAST(CToolTipCtrl, CWnd::FromHandlePermanent(hWnd));
-            if (pTip == nullptr || pTip->GetOwner()->GetSafeHwnd() != ::GetParent(::GetFocus()))
-                return TRUE;
-            *reinterpret_cast<CToolTipCtrl**>(lParam) = pTip;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&pTip));
-    ASSERT_NE(pTip, nullptr);
-    CString strTip;
-    pTip->GetText(strTip, CWnd::FromHandle(ExpandButton()));
-    EXPECT_STREQ(strTip, L"Expand");
 }
 
 // The host's Edit commands reach the rich edit: cut and copy want a selection, paste a shown

@@ -56,22 +56,18 @@ TEST_F(MemoProperty, OptionsChooseLinesScrollingAndTheButton)
     }
 }
 
-// The line count is kept in eight bits, and a count that is not a number is 0: a row of its
-// padding alone.
-TEST_F(MemoProperty, TheLineCountIsKeptInEightBits)
+// A memo row is as many text lines high as its options say; the rows after it move down, and a
+// taller row opens its editor over its whole height. The line count is kept in eight bits, and
+// one that is not a number is 0: a row of its padding alone.
+TEST_F(MemoProperty, RowsAreAsHighAsTheirLines)
 {
     CString strValue = L"text";
     IZNPropertyGridProperty* pMany = AddMemo(L"Lines=300", &strValue);
     IZNPropertyGridProperty* pNone = AddMemo(L"Lines=many", &strValue);
     EXPECT_EQ(m_Grid.GetItemHeight(m_Grid.ComputeListIndex(pMany)), kMemoLineHeight * 44 + 4);
     EXPECT_EQ(m_Grid.GetItemHeight(m_Grid.ComputeListIndex(pNone)), 4);
-}
+    ASSERT_TRUE(m_Grid.RemoveProperty(m_pCategory, pMany));
 
-// A memo row is as many text lines high as its options say; the rows after it move down, and a
-// taller row opens its editor over its whole height.
-TEST_F(MemoProperty, RowsAreAsHighAsTheirLines)
-{
-    CString strValue = L"text";
     IZNPropertyGridProperty* pThree = AddMemo(L"Lines=3", &strValue);
     IZNPropertyGridProperty* pText = AddText(m_pCategory);
     CRect rcThree = CellRect(pThree, 1);
@@ -110,36 +106,29 @@ protected:
     // right and 2 pixels above the bottom.
     static pgtest::Pixels ExpectedCell(int cx, int cy, const CString& strText, UINT nFormat)
     {
-        pgtest::Pixels cell;
-        cell.width = cx;
-        cell.height = cy;
-        CDC dc;
-        dc.CreateCompatibleDC(nullptr);
-        CBitmap bitmap;
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* pBits = nullptr;
-        HBITMAP hBitmap = ::CreateDIBSection(dc.m_hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-        HGDIOBJ hOldBitmap = ::SelectObject(dc.m_hDC, hBitmap);
-        CBrush window(::GetSysColor(COLOR_WINDOW));
+        CDibSurface surface;
+        surface.CreateSurface(cx, cy, 32);
+        CDC* pDC = CDC::FromHandle(surface.dc);
         CRect rcCell(0, 0, cx, cy);
-        dc.FillRect(&rcCell, &window);
+        CBrush window(::GetSysColor(COLOR_WINDOW));
+        pDC->FillRect(&rcCell, &window);
         NONCLIENTMETRICSW metrics = {};
         metrics.cbSize = sizeof metrics;
         ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
         CFont font;
         font.CreateFontIndirect(&metrics.lfStatusFont);
-        CFont* pOldFont = dc.SelectObject(&font);
-        dc.SetBkMode(TRANSPARENT);
-        dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+        CFont* pOldFont = pDC->SelectObject(&font);
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
         CRect rcText(2, 2, cx, cy + 1 - 2);
-        dc.DrawText(strText, &rcText, nFormat);
-        dc.SelectObject(pOldFont);
+        pDC->DrawText(strText, &rcText, nFormat);
+        pDC->SelectObject(pOldFont);
+        pgtest::Pixels cell;
+        cell.width = cx;
+        cell.height = cy;
         for (int y = 0; y < cy; ++y)
             for (int x = 0; x < cx; ++x)
-                cell.colors.push_back(dc.GetPixel(x, y));
-        ::SelectObject(dc.m_hDC, hOldBitmap);
-        ::DeleteObject(hBitmap);
+                cell.colors.push_back(pDC->GetPixel(x, y));
         return cell;
     }
 
