@@ -14,6 +14,8 @@ struct CDemoObject
     CString strTexture;
     CString strTag;
     CString strScript;
+    CString strNotes;
+    CString strSource;
     int nCount;
     float fMass;
     float vPosition[3];
@@ -32,6 +34,12 @@ public:
     // Opens the editor of the first object's shape and drops its list down, as Enter on the row
     // and Down in the editor do.
     void DropDownShape();
+
+    // Opens the external editor of the first object's "Source" memo as a user does, with its
+    // cell's "..." button, and returns once it closed and the cell's editor was closed too.
+    void ExpandSource();
+    // The external editor while it is open, or null.
+    static CWnd* FindSourceEditor();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -58,5 +66,6 @@ private:
     CZNPropertyGridHtmlCtrl m_HelpPane;
     CZNPropertyGrid m_Grid;
     CDemoObject m_Objects[2];
-    IZNPropertyGridProperty* m_pShape = nullptr; // the editable enumeration
+    IZNPropertyGridProperty* m_pShape = nullptr;  // the editable enumeration
+    IZNPropertyGridProperty* m_pSource = nullptr; // the memo that ExpandSource opens
 };

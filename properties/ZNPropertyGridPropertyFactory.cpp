@@ -4,6 +4,7 @@
 #include "properties/ZNPropertyGridPropertyEnum.h"
 #include "properties/ZNPropertyGridPropertyFloat.h"
 #include "properties/ZNPropertyGridPropertyInteger.h"
+#include "properties/ZNPropertyGridPropertyMemo.h"
 #include "properties/ZNPropertyGridPropertyText.h"
 #include "properties/ZNPropertyGridPropertyVector.h"
 
@@ -36,6 +37,7 @@ const PropertyType kTypes[] = {
     {PGT_ENUM, &Make<CZNPropertyGridPropertyEnum>},
     {PGT_VECTOR3, &Make<CZNPropertyGridPropertyVector3>},
     {PGT_VECTOR4, &Make<CZNPropertyGridPropertyVector4>},
+    {PGT_MEMO, &Make<CZNPropertyGridPropertyMemo>},
 };
 
 } // namespace
