@@ -18,6 +18,8 @@ enum EDemoProperty : unsigned
     ID_ROTATION,
     ID_SHAPE,
     ID_LAYER,
+    ID_NOTES,
+    ID_SOURCE,
     ID_MODEL,
     ID_README,
     ID_TINT,
@@ -26,11 +28,13 @@ enum EDemoProperty : unsigned
     ID_SHADOW,
 };
 
+// The memo that the external editor scene opens; its window is titled with this name.
+const wchar_t kSourceName[] = L"Source";
 // The folder the demo's file paths are shown relative to.
 constexpr wchar_t kProjectFolder[] = L"C:\\Projects\\Demo";
 constexpr wchar_t kModelFilter[] = L"Models (*.obj;*.fbx)|*.obj;*.fbx|All Files (*.*)|*.*|";
-// The "..." button of the grid's file and colour editors.
-constexpr int kEditorButton = 10002;
+// The control id of the "..." button of the file, colour and memo editors.
+constexpr int kEditorButtonId = 10002;
 
 const wchar_t* const kObjectTitles[] = {L"Object A", L"Object B"};
 
@@ -50,6 +54,10 @@ CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
                     L"crate.png",
                     L"prop",
                     L"spawn()",
+                    L"Stacks up to three high. Keep away from open flames; the oak is dry and "
+                    L"catches fire easily.",
+                    L"on_hit(damage):\r\n    health -= damage\r\n    if health <= 0: "
+                    L"break_apart(pieces=6, scatter=True)",
                     12,
                     25.5f,
                     {1.0f, 2.0f, 0.0f},
@@ -68,6 +76,8 @@ CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
                     L"barrel.png",
                     L"prop",
                     L"roll()",
+                    L"Rolls when pushed.",
+                    L"on_push(force):\r\n    roll(force)",
                     3,
                     80.25f,
                     {-4.5f, 0.0f, 7.25f},
@@ -177,6 +187,18 @@ void CDemoForm::FillGrid()
     CZNPropertyGridCategory* pScripting = m_Grid.AddCategory(pRoot, L"Scripting", L"Behaviour");
     AddProperty(pScripting, L"On create", L"Script run on creation", ID_SCRIPT, PGT_TEXT,
                 &CDemoObject::strScript);
+
+    CZNPropertyGridCategory* pNotes = m_Grid.AddCategory(pRoot, L"Notes", L"Free text");
+    AddProperty(pNotes, L"Notes", L"Wrapped over three lines", ID_NOTES, PGT_MEMO,
+                &CDemoObject::strNotes, L"Lines=3");
+    m_pSource = AddProperty(pNotes, kSourceName, L"Lines as written; \"...\" opens a larger editor",
+                            ID_SOURCE, PGT_MEMO, &CDemoObject::strSource,
+                            L"Lines=2|HScroll=true|VScroll=true|Expand=true");
+}
+
+CWnd* CDemoForm::FindSourceEditor()
+{
+    return CWnd::FromHandle(::FindWindowW(L"#32770", kSourceName));
 }
 
 void CDemoForm::DropDownShape()
@@ -232,11 +254,20 @@ bool CDemoForm::OpenEditor(IZNPropertyGridProperty* pProperty)
     return true;
 }
 
-void CDemoForm::PressEditorButton()
+void CDemoForm::PressEditorButton(IZNPropertyGridProperty* pProperty)
 {
-    CWnd* pEditField = CWnd::GetFocus();
-    CWnd* pEditor = pEditField != nullptr ? pEditField->GetParent() : nullptr;
-    CWnd* pButton = pEditor != nullptr ? pEditor->GetDlgItem(kEditorButton) : nullptr;
-    if (pButton != nullptr)
-        pButton->SendMessage(BM_CLICK);
+    if (!OpenEditor(pProperty))
+        return;
+    // The open editor is the grid's child with a "..." button showing; the click runs the loop
+    // of the window the button opens.
+    HWND hButton = nullptr;
+    for (HWND hChild = ::GetWindow(m_Grid.m_hWnd, GW_CHILD);
+         hChild != nullptr && hButton == nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        hButton = ::GetDlgItem(hChild, kEditorButtonId);
+        if (!::IsWindowVisible(hButton))
+            hButton = nullptr;
+    }
+    if (hButton != nullptr)
+        ::SendMessageW(hButton, BM_CLICK, 0, 0);
+    m_Grid.DeactivateProperty();
 }

@@ -14,6 +14,8 @@ struct CDemoObject
     CString strTexture;
     CString strTag;
     CString strScript;
+    CString strNotes;
+    CString strSource;
     int nCount;
     float fMass;
     float vPosition[3];
@@ -39,12 +41,15 @@ public:
     // and Down in the editor do.
     void DropDownShape();
 
-    // For the demo's pictures: opens the editor of the first object's model file or tint, as a
-    // click on the cell does, and presses the editor's "..." button (which runs the file dialog
-    // or the colour chooser until it is closed).
+    // Opens the external editor of the first object's "Source" memo as a user does, with its
+    // cell's "..." button, and returns once it closed and the cell's editor was closed too.
+    void ExpandSource() { PressEditorButton(m_pSource); }
+    // The external editor while it is open, or null.
+    static CWnd* FindSourceEditor();
+    // The same for the first object's tint: the colour chooser opens.
+    void PickTint() { PressEditorButton(m_pTint); }
+    // Opens the editor of the first object's model file, as a click on its cell does.
     bool OpenModelEditor() { return OpenEditor(m_pModel); }
-    bool OpenTintEditor() { return OpenEditor(m_pTint); }
-    void PressEditorButton();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -68,12 +73,15 @@ private:
                                          const wchar_t* pszOptions = nullptr);
     void ShowNotification(const wchar_t* pszMessage, WPARAM wParam);
     bool OpenEditor(IZNPropertyGridProperty* pProperty);
+    // Opens the property's editor and presses its "..." button.
+    void PressEditorButton(IZNPropertyGridProperty* pProperty);
 
     // The pane outlives the grid that writes into it.
     CZNPropertyGridHtmlCtrl m_HelpPane;
     CZNPropertyGrid m_Grid;
     CDemoObject m_Objects[2];
-    IZNPropertyGridProperty* m_pShape = nullptr; // the editable enumeration
-    IZNPropertyGridProperty* m_pModel = nullptr; // a file property, for the pictures
-    IZNPropertyGridProperty* m_pTint = nullptr;  // a colour property, for the pictures
+    IZNPropertyGridProperty* m_pShape = nullptr;  // the editable enumeration
+    IZNPropertyGridProperty* m_pSource = nullptr; // the memo that ExpandSource opens
+    IZNPropertyGridProperty* m_pModel = nullptr;  // a file property, for the pictures
+    IZNPropertyGridProperty* m_pTint = nullptr;   // a colour property, for the pictures
 };

@@ -85,15 +85,15 @@ std::vector<CDemoScene> CDemoFrame::Scenes()
         {L"grid", nullptr, nullptr},
         {L"enum-dropdown", [this] { m_Form.DropDownShape(); },
          [this] { m_Form.GetGrid().DeactivateProperty(); }},
+        {L"memo-external", [this] { m_Form.ExpandSource(); },
+         [] {
+             if (CWnd* pEditor = CDemoForm::FindSourceEditor())
+                 pEditor->PostMessage(WM_CLOSE);
+         }},
         {L"file-editor", [this] { m_Form.OpenModelEditor(); },
          [this] { m_Form.GetGrid().DeactivateProperty(); }},
         // The chooser runs its loop inside the button's click; the picture is taken in there.
-        {L"color-chooser",
-         [this] {
-             if (m_Form.OpenTintEditor())
-                 m_Form.PressEditorButton();
-             m_Form.GetGrid().DeactivateProperty();
-         },
+        {L"color-chooser", [this] { m_Form.PickTint(); },
          [this] { GetLastActivePopup()->PostMessage(WM_COMMAND, IDCANCEL); }},
     };
 }

@@ -1,27 +1,20 @@
 #include "model/ZNPropertyGridPathDisplay.h"
 
-namespace {
-
-// Upper case with backslashes, as the comparison sees a path.
-CString Comparable(const CString& strPath)
-{
-    CString strResult = strPath;
-    strResult.Replace(L'/', L'\\');
-    strResult.MakeUpper();
-    return strResult;
-}
-
-} // namespace
-
 CString StripBasePath(const CString& strBasePath, const CString& strValue)
 {
     if (strBasePath.IsEmpty() || strValue.IsEmpty())
         return strValue;
-    CString strPrefix = Comparable(strBasePath);
-    if (strPrefix[strPrefix.GetLength() - 1] != L'\\')
-        strPrefix += L'\\';
-    int nLength = strPrefix.GetLength();
-    if (strValue.GetLength() < nLength || Comparable(strValue.Left(nLength)) != strPrefix)
+    // The closing backslash is part of the comparison: D:\Data is no prefix of D:\Database.
+    CString strFolder = strBasePath;
+    strFolder.Replace(L'/', L'\\');
+    if (strFolder[strFolder.GetLength() - 1] != L'\\')
+        strFolder += L'\\';
+    strFolder.MakeUpper();
+    CString strPath = strValue;
+    strPath.MakeUpper();
+    strPath.Replace(L'/', L'\\');
+    int nPrefix = strFolder.GetLength();
+    if (strPath.GetLength() < nPrefix || strPath.Left(nPrefix) != strFolder)
         return strValue;
-    return strValue.Mid(nLength);
+    return strValue.Mid(nPrefix);
 }

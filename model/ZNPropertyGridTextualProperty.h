@@ -1,6 +1,7 @@
 // What the types that show their value as one line of text share (text, integer, float and the
 // vectors): the painted cell and its tip show that text, and the single-edit editor opens with
 // it. Each type supplies its value's text and its editor's parsing; everything else is here.
+// The memo shares the text and the tip, and paints its lines itself.
 #pragma once
 
 #include "model/PropertyGridDrawContext.h"

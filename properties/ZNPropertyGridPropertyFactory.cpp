@@ -6,6 +6,7 @@
 #include "properties/ZNPropertyGridPropertyFile.h"
 #include "properties/ZNPropertyGridPropertyFloat.h"
 #include "properties/ZNPropertyGridPropertyInteger.h"
+#include "properties/ZNPropertyGridPropertyMemo.h"
 #include "properties/ZNPropertyGridPropertyText.h"
 #include "properties/ZNPropertyGridPropertyVector.h"
 
@@ -40,6 +41,7 @@ const PropertyType kTypes[] = {
     {PGT_VECTOR3, &Make<CZNPropertyGridPropertyVector3>},
     {PGT_VECTOR4, &Make<CZNPropertyGridPropertyVector4>},
     {PGT_COLORVECTOR4, &Make<CZNPropertyGridPropertyColorVector4>},
+    {PGT_MEMO, &Make<CZNPropertyGridPropertyMemo>},
 };
 
 } // namespace

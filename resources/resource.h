@@ -2,7 +2,8 @@
 #pragma once
 
 #define IDD_PROPERTYGRID_SINGLEEDIT 10002 // one edit control: text, number and vector editors
-#define IDC_PROPERTYGRID_EDIT 10000       // the edit control of the single-edit and enum editors
+#define IDC_PROPERTYGRID_EDIT 10000       // the edit field of the in-place editors
+#define IDC_PROPERTYGRID_BROWSE 10002     // the "..." button beside an editor's edit field
 #define IDC_PROPERTYGRID_COLUMNSIZE 7001  // cursor over a column border: drag to resize
 #define IDD_PROPERTYGRID_ENUM 10005       // the enumeration editor: edit control and drop button
 #define IDC_PROPERTYGRID_DROPBUTTON 10006 // the drop button of IDD_PROPERTYGRID_ENUM
@@ -11,8 +12,10 @@
 #define IDC_PROPERTYGRID_SIZEGRIP 1259    // the (hidden) size grip of IDD_PROPERTYGRID_DROPLIST
 #define IDD_PROPERTYGRID_HIDDEN 10007     // an empty dialog kept out of sight
 #define IDR_PROPERTYGRID_HELP 10003       // the help pane's page (HTML), with placeholders
+#define IDD_PROPERTYGRID_MEMO 10011       // the memo's in-place editor: a rich edit and "..."
+#define IDD_PROPERTYGRID_MEMOEDITOR 10012 // the memo's resizable external editor
+#define IDC_PROPERTYGRID_MEMO_TEXT 10007  // the rich edit of IDD_PROPERTYGRID_MEMOEDITOR
 #define IDD_PROPERTYGRID_FILE 10004       // the file editor: edit control, browse and execute
-#define IDC_PROPERTYGRID_BROWSE 10002     // the "..." button of the file and colour editors
 #define IDC_PROPERTYGRID_EXECUTE 10003    // the "!" button of the file editor
 #define IDD_PROPERTYGRID_COLOR 10008      // the colour editor: edit control and pick button
 #define IDD_COLORDIALOG 151               // the colour chooser, over the system's colour dialog

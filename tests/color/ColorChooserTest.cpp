@@ -25,15 +25,8 @@ constexpr wchar_t kSection[] = L"Custom Colors";
 
 bool PasteIntoDlgItem(HWND hDialog, int nID, const std::wstring& text)
 {
-    if (!::OpenClipboard(hDialog))
-        return false;
-    ::EmptyClipboard();
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    wmemcpy(static_cast<wchar_t*>(::GlobalLock(hText)), text.c_str(), text.size() + 1);
-    ::GlobalUnlock(hText);
-    ::SetClipboardData(CF_UNICODETEXT, hText);
-    ::CloseClipboard();
-    return TypeIntoDlgItem(hDialog, nID, L"") && pgtest::PressKeyWith(VK_CONTROL, 'V');
+    return pgtest::SetClipboardText(text) && TypeIntoDlgItem(hDialog, nID, L"") &&
+           pgtest::PressKeyWith(VK_CONTROL, 'V');
 }
 
 std::wstring BesideTheProgram(const std::wstring& name)

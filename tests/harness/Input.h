@@ -50,4 +50,9 @@ bool TypeText(const std::wstring& text);
 // system's delay), and returns its text; empty when none shows within five seconds.
 std::wstring WaitForToolTip();
 
+// The clipboard's text, as another program reads it or puts it there (CF_UNICODETEXT). Reading
+// gives an empty text when there is none; putting answers false when the clipboard is busy.
+std::wstring ClipboardText();
+bool SetClipboardText(const std::wstring& text);
+
 } // namespace pgtest
