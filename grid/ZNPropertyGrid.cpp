@@ -71,7 +71,8 @@ CZNPropertyGrid::CZNPropertyGrid()
       m_nGutterWidth(kGutterWidth), m_rcWindow{0, 0, 0, 0}, m_ptOrigin{0, 0}, m_nDragColumn(-1),
       m_nDragLeft(0), m_nMinimumWidth(0), m_nSavedLastWidth(0), m_pActiveProperty(nullptr),
       m_nCurrentColumn(1), m_pCaptureProperty(nullptr), m_pHtmlHelp(nullptr),
-      m_pMessageWindow(nullptr), m_bRedrawSuspended(false), m_bResumePosted(false)
+      m_pMessageWindow(nullptr), m_bRedrawSuspended(false), m_bResumePosted(false), m_nBusyDepth(0),
+      m_bDestroyPosted(false)
 {
     LoadHTMLTemplate(IDR_PROPERTYGRID_HELP, m_strHtmlTemplate);
     ReplaceUserValues(m_strHtmlTemplate);
@@ -80,6 +81,8 @@ CZNPropertyGrid::CZNPropertyGrid()
 CZNPropertyGrid::~CZNPropertyGrid()
 {
     Uninitialize();
+    // What waited for the host's message loop goes with the grid.
+    DestroyDeferred();
     m_Surface.ReleaseSurface();
 }
 
@@ -138,7 +141,7 @@ void CZNPropertyGrid::DestroyRootCategory()
         ReleaseCaptureProperty();
     if (::IsWindow(m_hWnd))
         ResetContent();
-    delete pRoot;
+    DestroyCategory(pRoot);
 }
 
 void CZNPropertyGrid::OnDestroy()

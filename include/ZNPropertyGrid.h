@@ -178,6 +178,12 @@ public:
     int ColumnFromPoint(CPoint point) const;
     bool SetCaptureProperty(IZNPropertyGridProperty* pProperty);
     bool ReleaseCaptureProperty();
+    // Destroy a removed category or property: at once, or, while a message of the grid or of
+    // one of its editors is under way, once the last of them has returned.
+    void DestroyCategory(CZNPropertyGridCategory* pCategory);
+    void DestroyProperty(IZNPropertyGridProperty* pProperty);
+    // A property being destroyed is no longer the active or the capture property.
+    void ForgetProperty(IZNPropertyGridProperty* pProperty);
 
     // Every cell is a tool of its own, (column count x row + column) x 2; a check box is the
     // tool after its cell's. -1 outside the cells.
@@ -193,6 +199,8 @@ public:
     afx_msg LRESULT OnNavigateToBlank(WPARAM wParam, LPARAM lParam);
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     void PopulateList(CZNPropertyGridCategory* pCategory, int& nIndex);
     void HandleReturnEvent(eReturnEvent eEvent, CZNPropertyGridItem* pItem);
     bool GetNextEnabledCell(int nRow, int nColumn, int& nOutRow, int& nOutColumn);
@@ -257,9 +265,20 @@ protected:
     CWnd* m_pMessageWindow;                      // receives the notifications; null: the parent
 
 private:
+    friend class CZNPropertyGridBusyScope;
+
     // Posted to the grid itself to switch the list box's redraw back on once the host's
     // message loop runs again after a series of AddCategory/AddProperty calls.
     static constexpr UINT PGM_RESUMEREDRAW = WM_APP + 0x0464;
+    // Posted to the grid itself when the last message under way returned with objects left
+    // to destroy: they are destroyed when the host's message loop runs again.
+    static constexpr UINT PGM_DESTROYDEFERRED = WM_APP + 0x0465;
+
+    // Deferred destruction: the host may remove anything from inside a notification, while
+    // the editor, the property or the row that sent it still has code to run.
+    bool HasDeferred() const;
+    void DestroyDeferred();
+    void LeaveBusy();
 
     // Rows
     void InsertRow(int nIndex, int eKind, void* pObject);
@@ -312,4 +331,9 @@ private:
 
     bool m_bRedrawSuspended; // the list box's redraw is off for a batch of rows
     bool m_bResumePosted;    // PGM_RESUMEREDRAW waits in the queue
+    int m_nBusyDepth;        // messages of the grid and its editors under way
+    bool m_bDestroyPosted;   // PGM_DESTROYDEFERRED waits in the queue
+    std::vector<IZNPropertyGridProperty*> m_DeferredProperties; // removed, destroyed first
+    std::vector<CZNPropertyGridCategory*> m_DeferredCategories; // removed with their sub-trees
+    std::vector<CZNPropertyGridItem*> m_DeferredRows;           // records of deleted rows
 };

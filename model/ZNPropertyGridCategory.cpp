@@ -77,7 +77,7 @@ bool CZNPropertyGridCategory::RemoveCategory(CZNPropertyGridCategory* pCategory)
     if (pCategory == nullptr || it == m_Categories.end())
         return false;
     m_Categories.erase(it);
-    delete pCategory;
+    m_pGrid->DestroyCategory(pCategory);
     return true;
 }
 
@@ -102,7 +102,7 @@ bool CZNPropertyGridCategory::RemoveProperty(IZNPropertyGridProperty* pProperty)
     if (pProperty == nullptr || it == m_Properties.end())
         return false;
     m_Properties.erase(it);
-    delete pProperty;
+    m_pGrid->DestroyProperty(pProperty);
     return true;
 }
 
