@@ -228,8 +228,9 @@ TEST_F(Reentry, EveryTypesCommitSurvivesTheHostChangingTheGrid)
                 ASSERT_EQ(m_Host.m_Changes.size(), 1u) << strCase;
                 EXPECT_EQ(m_Host.m_Changes[0].wParam, WPARAM(MAKELONG(0, 7))) << strCase;
                 // The other property shares the text editor.
-                if (reaction == Reaction::RemoveProperty && type.eType != PGT_TEXT)
+                if (reaction == Reaction::RemoveProperty && type.eType != PGT_TEXT) {
                     EXPECT_EQ(::GetPropW(m_Grid.m_hWnd, type.pszEditor), nullptr) << strCase;
+                }
                 // The grid still edits: the other property takes a new text.
                 if (reaction != Reaction::RemoveRoot && reaction != Reaction::Uninitialize &&
                     reaction != Reaction::RemoveColumn) {
