@@ -10,6 +10,7 @@
 // PG_RANDOM_OPERATIONS (100000 unless set) and PG_RANDOM_FIRST_SEED (1) choose its length and
 // its first seed; a failure prints its seed and the shortest sequence found that still fails.
 #include "GridChecks.h"
+#include "ModalTestSupport.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -86,6 +87,12 @@ protected:
     // wrong, with what is wrong, or -1.
     int Run(const std::vector<Step>& steps, std::string& strFault)
     {
+        // The dialogs behind the editors' buttons (file, colour chooser, memo) are cancelled
+        // as soon as they show: a modal dialog disables its owner, the host.
+        pgtest::ModalWatcher watcher;
+        watcher.Always(
+            [](HWND hDialog) { return !::IsWindowEnabled(::GetWindow(hDialog, GW_OWNER)); },
+            [](HWND hDialog) { ::PostMessageW(hDialog, WM_COMMAND, IDCANCEL, 0); });
         Reset();
         for (size_t i = 0; i < steps.size(); ++i) {
             Do(steps[i]);
@@ -123,6 +130,9 @@ protected:
     {
         long nRun = 0;
         for (unsigned nSeed = nFirstSeed; nRun < nOperations; ++nSeed) {
+            // Said first, so that a seed that crashes the process is known too.
+            std::printf("seed %u\n", nSeed);
+            std::fflush(stdout);
             std::vector<Step> steps = MakeSequence(nSeed, kSequenceLength);
             std::string strFault;
             int nFailed = Run(steps, strFault);
@@ -269,16 +279,14 @@ protected:
             m_Grid.AddProperty(pCategory, L"Property", L"Help", nArg % 100, eType, L"Low|High");
         if (pProperty == nullptr)
             return;
-        // Types with modal dialogs behind buttons get no value here: the run has no one to
-        // close them.
-        void* pValue = nullptr;
+        void* pValue = &m_Texts[nArg % 4];
         if (eType == PGT_TEXT || eType == PGT_ENUM)
             pValue = &m_Texts[nArg % 4];
         else if (eType == PGT_INTEGER)
             pValue = &m_nInteger;
         else if (eType == PGT_FLOAT)
             pValue = &m_fFloat;
-        else if (eType == PGT_VECTOR3 || eType == PGT_VECTOR4)
+        else if (eType == PGT_VECTOR3 || eType == PGT_VECTOR4 || eType == PGT_COLORVECTOR4)
             pValue = m_fVector;
         m_Grid.SetPropertyValue(pCategory, pProperty, 0, pValue);
         m_Grid.SetPropertyValue(pCategory, pProperty, 1, nArg % 3 == 0 ? nullptr : pValue);
@@ -310,7 +318,7 @@ protected:
         pgtest::PressKey(keys[nArg % 12]);
     }
 
-    // Only on the grid itself: a click on an editor's button would open a modal dialog.
+    // On the grid or on whatever shows over it: an open editor, its buttons.
     void ClickSomewhere(unsigned nArg)
     {
         CRect rcClient;
@@ -319,10 +327,6 @@ protected:
             return;
         CPoint point(int(nArg % unsigned(rcClient.Width())),
                      int(nArg / 1000 % unsigned(rcClient.Height())));
-        CPoint ptScreen = point;
-        m_Grid.ClientToScreen(&ptScreen);
-        if (::WindowFromPoint(ptScreen) != m_Grid.m_hWnd)
-            return;
         pgtest::Click(m_Grid, point);
     }
 
