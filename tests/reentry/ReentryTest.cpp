@@ -3,6 +3,8 @@
 // category or the root, uninitializing, removing a column, collapsing or opening another editor.
 // The suite runs with Wine's heap checking, so that memory touched after it was freed shows.
 #include "GridChecks.h"
+#include "ModalTestSupport.h"
+#include "TempFolder.h"
 #include "resources/resource.h"
 
 #include <array>
@@ -63,7 +65,7 @@ const TypeCase kTypes[] = {
     {"vector3", PGT_VECTOR3, L"", L"PropertyGridPropertyVector3", L"1, 2, 3"},
     {"vector4", PGT_VECTOR4, L"", L"PropertyGridPropertyVector4", L"1, 2, 3, 4"},
     {"colour", PGT_COLORVECTOR4, L"", L"PropertyGridPropertyColorVector4", L"0.5, 0.5, 0.5, 1"},
-    {"memo", PGT_MEMO, L"", L"PropertyGridPropertyMemo", L"memo"},
+    {"memo", PGT_MEMO, L"Expand=true", L"PropertyGridPropertyMemo", L"memo"},
 };
 
 // Row layout after Rebuild: "Edited" (0), the property under test (1), "Other" (2), a text
@@ -293,6 +295,53 @@ TEST_F(Reentry, ExecuteRequestSurvivesTheHostChangingTheGrid)
         ASSERT_TRUE(pgtest::Click(hButton, rcButton.CenterPoint())) << strCase;
         ExpectSound(strCase);
         EXPECT_EQ(m_Host.m_Executes.size(), 1u) << strCase;
+    }
+}
+
+// The file's Open dialog, the colour chooser and the memo's external editor commit from inside
+// their buttons' handlers, with the editor still open; the host answers by changing the grid.
+TEST_F(Reentry, CommitsFromTheEditorsDialogsSurviveTheHostChangingTheGrid)
+{
+    pgtest::MainWindowScope mainWindow(&m_Host);
+    pgtest::TempFolder folder;
+    ASSERT_TRUE(folder.Write(L"chosen.txt"));
+    const std::wstring strChosen = folder / L"chosen.txt";
+    constexpr int kRedField = 706; // the colour dialog's field of the red component
+    const struct
+    {
+        const TypeCase& type;
+        const wchar_t* pszCaption;
+        pgtest::DialogSteps steps;
+    } popups[] = {
+        {kTypes[3], L"Open",
+         [&](HWND hDialog) {
+             pgtest::TypeIntoDlgItem(hDialog, pgtest::kFileNameField, strChosen);
+             pgtest::ClickDlgItem(hDialog, IDOK);
+         }},
+        {kTypes[7], L"Color",
+         [](HWND hDialog) {
+             pgtest::TypeIntoDlgItem(hDialog, kRedField, L"12");
+             pgtest::ClickDlgItem(hDialog, IDOK);
+         }},
+        {kTypes[8], L"Edited",
+         // The focus waits in the dialog's text; Escape keeps what was typed.
+         [](HWND) { EXPECT_TRUE(pgtest::TypeText(L" more") && pgtest::PressKey(VK_ESCAPE)); }},
+    };
+    for (const auto& popup : popups) {
+        for (Reaction reaction : kReactions) {
+            std::string strCase = CaseName(popup.type, "dialog", reaction);
+            Rebuild(popup.type);
+            ReactTo(PGM_PROPERTYCHANGE, reaction);
+            pgtest::ModalWatcher watcher;
+            watcher.Expect(pgtest::DialogCaptioned(popup.pszCaption), popup.steps);
+            ASSERT_TRUE(ClickCell(m_pEdited, 1)) << strCase;
+            HWND hButton = ::GetDlgItem(::GetParent(::GetFocus()), IDC_PROPERTYGRID_BROWSE);
+            ASSERT_TRUE(pgtest::ClickDlgItem(::GetParent(hButton), IDC_PROPERTYGRID_BROWSE))
+                << strCase;
+            EXPECT_TRUE(watcher.WaitUntilHandled()) << strCase;
+            ExpectSound(strCase);
+            EXPECT_EQ(m_Host.m_Changes.size(), 1u) << strCase;
+        }
     }
 }
 
