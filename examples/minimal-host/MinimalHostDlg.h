@@ -1,0 +1,45 @@
+// The minimal host's dialog: a property grid that edits two objects side by side, one value
+// column each, and a status line that tells of the last change.
+#pragma once
+
+#include <ZNPropertyGrid.h>
+
+class CMinimalHostDlg : public CDialog
+{
+public:
+    // With bSelfTest the dialog edits one value itself once it shows and ends with IDOK when
+    // the grid took the edit and told the dialog, IDABORT otherwise.
+    explicit CMinimalHostDlg(bool bSelfTest);
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    afx_msg LRESULT OnPropertyChange(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void FillGrid();
+    void AddGeneral(CZNPropertyGridCategory* pRoot);
+    void AddPhysics(CZNPropertyGridCategory* pRoot);
+    void AddLooks(CZNPropertyGridCategory* pRoot);
+    void RunSelfTestStep();
+    bool SelfTestPassed();
+
+    CZNPropertyGrid m_Grid; // subclassed onto the dialog's list box IDC_GRID
+
+    // The values the grid edits in place: index 0 is the first value column, 1 the second.
+    CString m_strName[2];
+    CString m_strShape[2];
+    int m_nCount[2];
+    float m_fMass[2];
+    float m_vPosition[2][3];
+    float m_cTint[2][4]; // red, green, blue, alpha from 0 to 1
+
+    IZNPropertyGridProperty* m_pCount = nullptr; // the property the self-test edits
+    bool m_bSelfTest;                            // edit one value, then end with the result
+    int m_nSelfTestStep = 0;                     // the next step of the self-test
+};
