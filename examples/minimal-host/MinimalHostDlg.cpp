@@ -52,6 +52,7 @@ void PressKeys(std::initializer_list<WORD> keys, std::initializer_list<WORD> mod
 BEGIN_MESSAGE_MAP(CMinimalHostDlg, CDialog)
     ON_MESSAGE(PGM_PROPERTYCHANGE, &CMinimalHostDlg::OnPropertyChange)
     ON_WM_TIMER()
+    ON_BN_CLICKED(IDC_ACCENT, &CMinimalHostDlg::OnAccentColour)
 END_MESSAGE_MAP()
 
 CMinimalHostDlg::CMinimalHostDlg(bool bSelfTest)
@@ -146,6 +147,25 @@ BOOL CMinimalHostDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLER
     if (m_Grid.m_hWnd != nullptr && m_Grid.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return CDialog::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+// The colour chooser on its own: its template and icons are the module's resources, so those
+// are the current ones while it is made and runs.
+void CMinimalHostDlg::OnAccentColour()
+{
+    HINSTANCE hPreviousResources = AfxGetResourceHandle();
+    AfxSetResourceHandle(::GetModuleHandleW(L"Tarvex.PropertyGrid.dll"));
+    CZNColorDialog dialog(m_dwAccent, CC_RGBINIT | CC_FULLOPEN | ZNCC_EDITALPHA, this);
+    INT_PTR nResult = dialog.DoModal();
+    AfxSetResourceHandle(hPreviousResources);
+    if (nResult != IDOK)
+        return;
+    m_dwAccent = dialog.m_clrResult;
+    CString strStatus;
+    strStatus.Format(L"Accent colour: red %u, green %u, blue %u, alpha %u",
+                     unsigned(m_dwAccent & 0xFF), unsigned((m_dwAccent >> 8) & 0xFF),
+                     unsigned((m_dwAccent >> 16) & 0xFF), unsigned(m_dwAccent >> 24));
+    SetDlgItemText(IDC_STATUS, strStatus);
 }
 
 void CMinimalHostDlg::OnTimer(UINT_PTR nIDEvent)

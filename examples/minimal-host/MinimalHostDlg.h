@@ -2,6 +2,7 @@
 // column each, and a status line that tells of the last change.
 #pragma once
 
+#include <ZNColorDialog.h>
 #include <ZNPropertyGrid.h>
 
 class CMinimalHostDlg : public CDialog
@@ -18,6 +19,7 @@ protected:
     BOOL OnInitDialog() override;
     afx_msg LRESULT OnPropertyChange(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnAccentColour();
 
     DECLARE_MESSAGE_MAP()
 
@@ -38,6 +40,7 @@ private:
     float m_fMass[2];
     float m_vPosition[2][3];
     float m_cTint[2][4]; // red, green, blue, alpha from 0 to 1
+    DWORD m_dwAccent;    // RGBA: red in the low byte, alpha in the high byte
 
     IZNPropertyGridProperty* m_pCount = nullptr; // the property the self-test edits
     bool m_bSelfTest;                            // edit one value, then end with the result
