@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Keeps the guide truthful: every C++ and CMake fragment in docs/*.md and README.md is a piece
-# of a file that the build compiles or runs. A fragment is fenced as ```cpp or ```cmake and
+# Keeps the guide truthful: every C++, CMake and resource fragment in docs/ and README.md is a piece
+# of a file that the build compiles or runs. A fragment is fenced as ```cpp, ```cmake or ```rc and
 # preceded by the line
 #   <!-- from <path in the repository> -->
 # and its lines, compared without their leading and trailing blanks, stand one after the other
@@ -40,9 +40,9 @@ function check(path,    n, line, i, j, k, from, found, piece, count) {
 }
 FNR == 1 { path = ""; inside = 0 }
 /^<!-- from .* -->$/ { path = $3; next }
-!inside && /^```(cpp|cmake)$/ { inside = 1; lines = 0; fence_line = FNR; next }
+!inside && /^```(cpp|cmake|rc)$/ { inside = 1; lines = 0; fence_line = FNR; next }
 inside && /^```$/ { inside = 0; check(path); path = ""; next }
 inside { fragment[++lines] = trim($0); next }
 /^```/ { path = "" }
 END { exit failures > 0 }
-' docs/*.md README.md
+' $(find docs -name '*.md' | sort) README.md

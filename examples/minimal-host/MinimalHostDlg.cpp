@@ -55,12 +55,7 @@ BEGIN_MESSAGE_MAP(CMinimalHostDlg, CDialog)
     ON_BN_CLICKED(IDC_ACCENT, &CMinimalHostDlg::OnAccentColour)
 END_MESSAGE_MAP()
 
-CMinimalHostDlg::CMinimalHostDlg(bool bSelfTest)
-    : CDialog(IDD_MINIMALHOST), m_strName{L"Crate", L"Barrel"},
-      m_strShape{L"Box", L"Cylinder"}, m_nCount{12, 3}, m_fMass{25.5f, 80.25f},
-      m_vPosition{{1.0f, 2.0f, 0.0f}, {-4.5f, 0.0f, 7.25f}}, m_cTint{{0.8f, 0.55f, 0.3f, 1.0f},
-                                                                     {0.35f, 0.35f, 0.4f, 0.75f}},
-      m_bSelfTest(bSelfTest)
+CMinimalHostDlg::CMinimalHostDlg(bool bSelfTest) : CDialog(IDD_MINIMALHOST), m_bSelfTest(bSelfTest)
 {
 }
 

@@ -34,13 +34,15 @@ private:
     CZNPropertyGrid m_Grid; // subclassed onto the dialog's list box IDC_GRID
 
     // The values the grid edits in place: index 0 is the first value column, 1 the second.
-    CString m_strName[2];
-    CString m_strShape[2];
-    int m_nCount[2];
-    float m_fMass[2];
-    float m_vPosition[2][3];
-    float m_cTint[2][4]; // red, green, blue, alpha from 0 to 1
-    DWORD m_dwAccent;    // RGBA: red in the low byte, alpha in the high byte
+    CString m_strName[2] = {L"Crate", L"Barrel"};
+    CString m_strShape[2] = {L"Box", L"Cylinder"};
+    int m_nCount[2] = {12, 3};
+    float m_fMass[2] = {25.5f, 80.25f};
+    float m_vPosition[2][3] = {{1.0f, 2.0f, 0.0f}, {-4.5f, 0.0f, 7.25f}};
+    // Red, green, blue, alpha from 0 to 1.
+    float m_cTint[2][4] = {{0.8f, 0.55f, 0.3f, 1.0f}, {0.35f, 0.35f, 0.4f, 0.75f}};
+    // The colour the Accent colour button picks, RGBA: red in the low byte, alpha in the high.
+    DWORD m_dwAccent = 0xFF3366CC;
 
     IZNPropertyGridProperty* m_pCount = nullptr; // the property the self-test edits
     bool m_bSelfTest;                            // edit one value, then end with the result
