@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, builds examples/minimal-host against that install
-# as a host developer's own project, and runs the host's self-test under Wine, headless: it
-# opens the dialog, edits one value with real keys and exits non-zero unless the grid took it.
+# Installs the build into a temporary prefix (and checks that the CPack ZIP holds the same),
+# builds examples/minimal-host against that install as a host developer's own project, and runs
+# the host's self-test under Wine, headless: it opens the dialog, edits one value with real keys
+# and exits non-zero unless the grid took it.
 # Run after scripts/build.sh (scripts/test.sh builds too).
 set -euo pipefail
 
@@ -11,6 +12,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
+# The ZIP that CPack makes holds the same layout.
+(cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/zip" >/dev/null &&
+    cmake -E chdir "$work/zip" cmake -E tar xf "$work"/zip/TarvexPropertyGrid-*-win64.zip)
+diff -r "$work/prefix" "$work"/zip/TarvexPropertyGrid-*-win64
 # In CI (CI=true) the host's warnings are errors, as the project's are.
 flags="-Wall -Wextra"
 [ "${CI:-}" = "true" ] && flags="$flags -Werror"
