@@ -250,12 +250,14 @@ bool CDemoForm::OpenEditor(IZNPropertyGridProperty* pProperty)
     int nRow = m_Grid.ComputeListIndex(pProperty);
     if (nRow < 0)
         return false;
-    // A click lands only on a shown cell: a row below the window is scrolled up into view
-    // (the cell's rectangle, clipped to the window, is empty while the row is out of view).
+    // A click lands only on a shown cell: a row that does not show whole is scrolled to the top.
     m_Grid.SetTopIndex(0);
-    CRect rcCell;
-    if (m_Grid.ColumnRect(nRow, 1, &rcCell) && rcCell.IsRectEmpty())
+    CRect rcClient;
+    m_Grid.GetClientRect(&rcClient);
+    CRect rcRow;
+    if (m_Grid.GetItemRect(nRow, &rcRow) == LB_ERR || rcRow.bottom > rcClient.bottom)
         m_Grid.SetTopIndex(nRow);
+    CRect rcCell;
     if (!m_Grid.ColumnRect(nRow, 1, &rcCell) || rcCell.IsRectEmpty())
         return false;
     LPARAM lPoint = MAKELPARAM(rcCell.CenterPoint().x, rcCell.CenterPoint().y);
