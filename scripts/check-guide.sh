@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Keeps the guide truthful: every C++, CMake and resource fragment in docs/ and README.md is a piece
-# of a file that the build compiles or runs. A fragment is fenced as ```cpp, ```cmake or ```rc and
-# preceded by the line
+# Keeps the guide truthful: every C++, CMake and resource fragment in docs/ and README.md is a
+# piece of a file that the build compiles or runs, and every picture they show exists. A
+# fragment is fenced as ```cpp, ```cmake or ```rc and preceded by the line
 #   <!-- from <path in the repository> -->
 # and its lines, compared without their leading and trailing blanks, stand one after the other
 # in that file; a line "// ..." or "# ..." in a fragment leaves out lines of the file, and the
-# pieces around it stand in the file in that order. Exits non-zero naming each fragment that
-# is not so.
+# pieces around it stand in the file in that order. Exits non-zero naming each fragment or
+# picture that is not so.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -38,7 +38,21 @@ function check(path,    n, line, i, j, k, from, found, piece, count) {
         if (!found) { fail("not in " path ": " piece[1]); return }
     }
 }
+function check_pictures(line,    picture, folder) {
+    folder = FILENAME
+    sub(/[^\/]*$/, "", folder)
+    while (match(line, /!\[[^]]*\]\([^)]*\)/)) {
+        picture = substr(line, RSTART, RLENGTH)
+        line = substr(line, RSTART + RLENGTH)
+        sub(/^!\[[^]]*\]\(/, "", picture)
+        sub(/\)$/, "", picture)
+        fence_line = FNR
+        if ((getline unused < (folder picture)) < 0) fail("no such picture: " picture)
+        close(folder picture)
+    }
+}
 FNR == 1 { path = ""; inside = 0 }
+!inside { check_pictures($0) }
 /^<!-- from .* -->$/ { path = $3; next }
 !inside && /^```(cpp|cmake|rc)$/ { inside = 1; lines = 0; fence_line = FNR; next }
 inside && /^```$/ { inside = 0; check(path); path = ""; next }
