@@ -3,6 +3,8 @@
 // tips and repaints. Counted are GDI objects (Wine answers GetGuiResources with 0, so they are
 // counted in the process's GDI handle table), the thread's windows and the heaps' busy blocks.
 #include "GridChecks.h"
+#include "ModalTestSupport.h"
+#include "resources/resource.h"
 
 #include <winternl.h>
 
@@ -90,10 +92,26 @@ struct Counts
     int nHeapBlocks;
 };
 
+Counts Count()
+{
+    return {CountGdiObjects(), CountWindows(), CountHeapBlocks()};
+}
+
+// Once the queue is empty and two counts in a row agree: a dialog just closed may still have
+// objects on their way out.
 Counts Measure()
 {
     pgtest::PumpMessages();
-    return {CountGdiObjects(), CountWindows(), CountHeapBlocks()};
+    Counts last = Count();
+    for (int nTry = 0; nTry < 10; ++nTry) {
+        pgtest::PumpMessages();
+        Counts now = Count();
+        if (now.nGdi == last.nGdi && now.nWindows == last.nWindows &&
+            now.nHeapBlocks == last.nHeapBlocks)
+            break;
+        last = now;
+    }
+    return last;
 }
 
 class Leaks : public pgtest::EditTest
@@ -179,6 +197,43 @@ TEST_F(Leaks, EditingWithEveryTypesEditor)
                             pgtest::PressKey(VK_ESCAPE) && pgtest::PressKey(VK_ESCAPE));
             });
         }
+        m_Grid.RemoveProperty(m_pCategory, pProperty);
+    }
+}
+
+// The dialogs behind the editors' buttons, each opened and cancelled.
+TEST_F(Leaks, TheEditorsDialogs)
+{
+    pgtest::MainWindowScope mainWindow(&m_Host);
+    CString strFile = L"C:\\none.txt";
+    CString strMemo = L"memo";
+    std::array<float, 4> vColor = {0.5f, 0.5f, 0.5f, 1};
+    const struct
+    {
+        const char* pszName;
+        eZNPropertyGridType eType;
+        const wchar_t* pszOptions;
+        void* pValue;
+        const wchar_t* pszCaption;
+    } dialogs[] = {
+        {"Open dialog", PGT_FILE, L"", &strFile, L"Open"},
+        {"colour chooser", PGT_COLORVECTOR4, L"", vColor.data(), L"Color"},
+        {"external memo editor", PGT_MEMO, L"Expand=true", &strMemo, L"Edited"},
+    };
+    for (const auto& dialog : dialogs) {
+        IZNPropertyGridProperty* pProperty =
+            m_Grid.AddProperty(m_pCategory, L"Edited", L"", 1, dialog.eType, dialog.pszOptions);
+        m_Grid.SetPropertyValue(m_pCategory, pProperty, 0, dialog.pValue);
+        ExpectFlat(dialog.pszName, 40, [&] {
+            pgtest::ModalWatcher watcher;
+            watcher.Expect(pgtest::DialogCaptioned(dialog.pszCaption),
+                           [](HWND hDialog) { ::PostMessageW(hDialog, WM_COMMAND, IDCANCEL, 0); });
+            ASSERT_TRUE(ClickCell(pProperty, 1));
+            HWND hEditor = ::GetParent(::GetFocus());
+            ASSERT_TRUE(pgtest::ClickDlgItem(hEditor, IDC_PROPERTYGRID_BROWSE));
+            EXPECT_TRUE(watcher.WaitUntilHandled());
+            ASSERT_TRUE(pgtest::PressKey(VK_ESCAPE));
+        });
         m_Grid.RemoveProperty(m_pCategory, pProperty);
     }
 }

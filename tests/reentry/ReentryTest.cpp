@@ -362,6 +362,18 @@ TEST_F(Reentry, DestroyingTheGridWindowInsideTheAnswerDoesNotCrash)
         m_Host.DestroyWindow();
         ASSERT_TRUE(CreateHost()) << type.pszName;
     }
+    // The mouse's check box: the grid's own handler is still running when the host answers.
+    Rebuild(kTypes[0]);
+    m_Grid.SetPropertyCheckBoxState(m_pEditedCategory, m_pEdited, 0, PGCB_UNCHECKED);
+    m_Host.m_React = [this](UINT) {
+        m_Host.m_React = nullptr;
+        m_Grid.DestroyWindow();
+    };
+    CPoint ptBox = CheckBox(1, 1).CenterPoint();
+    ASSERT_TRUE(pgtest::MoveMouse(m_Grid, ptBox) && pgtest::Click(m_Grid, ptBox));
+    pgtest::PumpMessages();
+    EXPECT_EQ(m_Grid.m_hWnd, nullptr);
+    EXPECT_TRUE(pgtest::HeapsValid());
 }
 
 } // namespace
