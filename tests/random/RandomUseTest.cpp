@@ -52,6 +52,8 @@ struct Step
 };
 
 constexpr int kSequenceLength = 1000;
+// Each shrinking step runs the sequence again with real input: a bound keeps it to minutes.
+constexpr int kShrinkRuns = 400;
 
 std::vector<Step> MakeSequence(unsigned nSeed, int nLength)
 {
@@ -106,12 +108,15 @@ protected:
         return -1;
     }
 
-    // The failing steps up to the fault, with as many steps left out as still fail.
+    // The failing steps up to the fault, with as many steps left out as still fail: runs of
+    // steps are left out, halves first, down to single steps, for kShrinkRuns runs at most.
     std::vector<Step> Shrink(std::vector<Step> steps)
     {
         std::string strFault;
+        int nRuns = 0;
         for (size_t nChunk = steps.size() / 2; nChunk >= 1; nChunk /= 2) {
-            for (size_t nStart = 0; nStart + nChunk <= steps.size();) {
+            for (size_t nStart = 0; nStart + nChunk <= steps.size() && nRuns < kShrinkRuns;
+                 ++nRuns) {
                 std::vector<Step> fewer(steps.begin(), steps.begin() + nStart);
                 fewer.insert(fewer.end(), steps.begin() + nStart + nChunk, steps.end());
                 int nFailed = Run(fewer, strFault);
@@ -141,7 +146,9 @@ protected:
                 continue;
             std::printf("seed %u fails after step %d: %s\n", nSeed, nFailed, strFault.c_str());
             steps.resize(size_t(nFailed) + 1);
-            for (const Step& step : Shrink(steps))
+            std::vector<Step> shrunk = Shrink(steps);
+            std::printf("shrunk from %zu to %zu steps:\n", steps.size(), shrunk.size());
+            for (const Step& step : shrunk)
                 std::printf("  %s %u\n", kOpNames[int(step.op)], step.nArg);
             return false;
         }
