@@ -147,6 +147,10 @@ void CZNPropertyGrid::DestroyRootCategory()
 void CZNPropertyGrid::OnDestroy()
 {
     Uninitialize();
+    // With no other message under way (the window closes with its dialog, not from inside a
+    // notification) the tree goes now, as the window will see no message loop again.
+    if (m_nBusyDepth == 1)
+        DestroyDeferred();
     CListBox::OnDestroy();
 }
 
