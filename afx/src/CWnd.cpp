@@ -240,16 +240,20 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    MSG& lastSent = Routing().lastSentMsg;
+    RoutingState& routing = Routing();
+    MSG& lastSent = routing.lastSentMsg;
     const MSG saved = lastSent;
+    const MSG* pSavedOuter = routing.pOuterMsg;
+    routing.pOuterMsg = routing.nDispatchDepth != 0 ? &saved : nullptr;
     lastSent.hwnd = hWnd;
     lastSent.message = nMsg;
     lastSent.wParam = wParam;
     lastSent.lParam = lParam;
-    ++Routing().nDispatchDepth;
+    ++routing.nDispatchDepth;
     LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
-    --Routing().nDispatchDepth;
+    --routing.nDispatchDepth;
     lastSent = saved;
+    routing.pOuterMsg = pSavedOuter;
     return lResult;
 }
 
@@ -522,10 +526,45 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
     Default();
 }
 
+namespace {
+
+bool IsDescendantWithId(HWND hWndParent, HWND hWnd, UINT nID)
+{
+    return hWnd != nullptr && UINT(::GetDlgCtrlID(hWnd)) == nID &&
+           (::GetParent(hWnd) == hWndParent || ::IsChild(hWndParent, hWnd));
+}
+
+// The descendant of the framework's own that measures the items of control nID. Asking the
+// window manager for the window tree costs a round trip to the window server per window, and a
+// list box measures every row it inserts; the control is found without it. It is nearly always
+// the control whose message the framework was handling when the request came: a list box
+// measures a row from inside its LB_INSERTSTRING. Otherwise the framework's windows are looked
+// through, and the window tree is walked, as GetDescendantWindow does, only when several of them
+// carry the id.
+CWnd* FindMeasuringChild(const CWnd* pParent, UINT nID)
+{
+    const MSG* pOuter = Routing().pOuterMsg;
+    if (pOuter != nullptr && IsDescendantWithId(pParent->m_hWnd, pOuter->hwnd, nID)) {
+        if (CWnd* pSender = CWnd::FromHandlePermanent(pOuter->hwnd))
+            return pSender;
+    }
+    CWnd* pFound = nullptr;
+    int nFound = 0;
+    WindowMap().ForEachPermanent([&](HWND hWnd, CWnd* pWnd) {
+        if (IsDescendantWithId(pParent->m_hWnd, hWnd, nID)) {
+            pFound = pWnd;
+            ++nFound;
+        }
+    });
+    return nFound > 1 ? pParent->GetDescendantWindow(int(nID), TRUE) : pFound;
+}
+
+} // namespace
+
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
     if (lpMeasureItemStruct->CtlType != ODT_MENU) {
-        CWnd* pChild = GetDescendantWindow(int(lpMeasureItemStruct->CtlID), TRUE);
+        CWnd* pChild = FindMeasuringChild(this, lpMeasureItemStruct->CtlID);
         if (pChild != nullptr && pChild->SendChildNotifyLastMsg())
             return;
     }
