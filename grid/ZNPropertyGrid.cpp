@@ -71,7 +71,8 @@ CZNPropertyGrid::CZNPropertyGrid()
       m_nGutterWidth(kGutterWidth), m_rcWindow{0, 0, 0, 0}, m_ptOrigin{0, 0}, m_nDragColumn(-1),
       m_nDragLeft(0), m_nMinimumWidth(0), m_nSavedLastWidth(0), m_pActiveProperty(nullptr),
       m_nCurrentColumn(1), m_pCaptureProperty(nullptr), m_pHtmlHelp(nullptr),
-      m_pMessageWindow(nullptr), m_bRedrawSuspended(false), m_bResumePosted(false)
+      m_pMessageWindow(nullptr), m_bRedrawSuspended(false), m_bResumePosted(false),
+      m_bOneCallBatch(false), m_bInRowChange(false)
 {
     LoadHTMLTemplate(IDR_PROPERTYGRID_HELP, m_strHtmlTemplate);
     ReplaceUserValues(m_strHtmlTemplate);
@@ -179,7 +180,7 @@ CZNPropertyGridCategory* CZNPropertyGrid::AddCategory(CZNPropertyGridCategory* p
         return nullptr;
     AddColumnTexts(pCategory);
 
-    int nRow = ComputeListIndex(pCategory);
+    int nRow = RowOfNewChild(pParent, pCategory);
     if (nRow >= 0) {
         DeferRedraw();
         InsertRow(nRow, ITEM_CATEGORY, pCategory);
@@ -216,7 +217,7 @@ bool CZNPropertyGrid::RemoveCategory(CZNPropertyGridCategory* pParent,
         ToggleExpand(pCategory);
     int nRow = ComputeListIndex(pCategory);
     if (nRow >= 0)
-        DeleteString(UINT(nRow));
+        DeleteRow(nRow);
     return pParent->RemoveCategory(pCategory);
 }
 
@@ -234,11 +235,12 @@ IZNPropertyGridProperty* CZNPropertyGrid::AddProperty(CZNPropertyGridCategory* p
         return nullptr;
 
     if (m_pRootCategory != nullptr) {
-        int nRow = ComputeListIndex(pProperty);
-        if (nRow >= 0) {
-            DeferRedraw();
+        int nRow = RowOfNewChild(pCategory, pProperty);
+        // A property without a row joins the batch too, so that the relayout below waits for
+        // the batch's one repaint.
+        DeferRedraw();
+        if (nRow >= 0)
             InsertRow(nRow, ITEM_PROPERTY, pProperty);
-        }
     }
     UpdateRelativePosition();
     return pProperty;
@@ -257,7 +259,7 @@ bool CZNPropertyGrid::RemoveProperty(CZNPropertyGridCategory* pCategory,
     if (m_pRootCategory != nullptr) {
         int nRow = ComputeListIndex(pProperty);
         if (nRow >= 0)
-            DeleteString(UINT(nRow));
+            DeleteRow(nRow);
     }
     return pCategory->RemoveProperty(pProperty);
 }
