@@ -65,9 +65,42 @@ void CZNPropertyGrid::ResumeRedraw()
 {
     RestoreTopRow();
     m_bRedrawSuspended = false;
+    // As its redraw comes back on, the list box sets its scroll bars, showing or hiding them,
+    // each a change of the frame that would be painted at once and then again with the client
+    // area; with the window's drawing off meanwhile, frame and client are painted once after.
+    ScrollBarsState before = ScrollBars();
+    bool bHide = IsWindowVisible() != FALSE;
+    if (bHide)
+        ModifyStyle(WS_VISIBLE, 0);
     SetRedraw(TRUE);
+    if (bHide)
+        ModifyStyle(0, WS_VISIBLE);
     // With erase: rows may have gone, and the buffer below the last row must be cleared.
-    Invalidate(TRUE);
+    UINT nFlags = RDW_INVALIDATE | RDW_ERASE;
+    if (bHide && !(ScrollBars() == before))
+        nFlags |= RDW_FRAME;
+    RedrawWindow(nullptr, nullptr, nFlags);
+}
+
+CZNPropertyGrid::ScrollBarsState CZNPropertyGrid::ScrollBars() const
+{
+    ScrollBarsState state = {GetStyle() & (WS_VSCROLL | WS_HSCROLL), {}, {}};
+    for (SCROLLINFO* pInfo : {&state.vertical, &state.horizontal}) {
+        pInfo->cbSize = sizeof(SCROLLINFO);
+        pInfo->fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    }
+    ::GetScrollInfo(m_hWnd, SB_VERT, &state.vertical);
+    ::GetScrollInfo(m_hWnd, SB_HORZ, &state.horizontal);
+    return state;
+}
+
+bool CZNPropertyGrid::ScrollBarsState::operator==(const ScrollBarsState& other) const
+{
+    auto same = [](const SCROLLINFO& a, const SCROLLINFO& b) {
+        return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+    };
+    return dwStyle == other.dwStyle && same(vertical, other.vertical) &&
+           same(horizontal, other.horizontal);
 }
 
 // A host adds categories and properties one call at a time, with no call that ends the

@@ -274,6 +274,15 @@ private:
     void DestroyRootCategory();
     void AddColumnTexts(CZNPropertyGridCategory* pCategory);
 
+    // The scroll bars as shown: which of them and their ranges, pages and positions.
+    struct ScrollBarsState
+    {
+        DWORD dwStyle;         // WS_VSCROLL and WS_HSCROLL as set
+        SCROLLINFO vertical;   // range, page and position
+        SCROLLINFO horizontal; // likewise
+        bool operator==(const ScrollBarsState& other) const;
+    };
+
     // Batches of row changes: the redraw off until the batch ends, and the list box's top row
     // moved next to the rows a batch changes far from it (ZNPropertyGridBatch.cpp).
     bool SuspendRedraw();
@@ -294,6 +303,7 @@ private:
     void RestoreTopRow();
     void SetTopRow(int nTop);
     void ShowDrawing();
+    ScrollBarsState ScrollBars() const;
     int StartOfViewEndingAt(int nRow);
     int FirstRowOutOfView(int nTop);
 

@@ -125,13 +125,14 @@ protected:
         EXPECT_EQ(grid.nPage, reference.nPage);
     }
 
-    // What the batch left on the screen is what a full repaint of the result paints.
+    // What the batch left on the screen, scroll bars and frame included, is what a full
+    // repaint of the result paints.
     void ExpectPaintedWhole()
     {
-        pgtest::Pixels left = pgtest::CaptureClient(m_Grid);
-        m_Grid.Invalidate(TRUE);
-        m_Grid.UpdateWindow();
-        pgtest::Pixels repainted = pgtest::CaptureClient(m_Grid);
+        pgtest::Pixels left = pgtest::CaptureWindow(m_Grid);
+        m_Grid.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+        pgtest::PumpMessages();
+        pgtest::Pixels repainted = pgtest::CaptureWindow(m_Grid);
         ASSERT_FALSE(left.IsEmpty());
         EXPECT_TRUE(left.colors == repainted.colors);
     }
