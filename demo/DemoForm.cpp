@@ -16,7 +16,16 @@ enum EDemoProperty : unsigned
     ID_MASS,
     ID_POSITION,
     ID_ROTATION,
+    ID_SHAPE,
+    ID_LAYER,
+    ID_NOTES,
+    ID_SOURCE,
 };
+
+// The memo that the external editor scene opens; its window is titled with this name.
+const wchar_t kSourceName[] = L"Source";
+// The control id of the "..." button of a memo's in-place editor.
+constexpr int kExpandButtonId = 10002;
 
 const wchar_t* const kObjectTitles[] = {L"Object A", L"Object B"};
 
@@ -35,12 +44,30 @@ CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
                     L"crate.png",
                     L"prop",
                     L"spawn()",
+                    L"Stacks up to three high. Keep away from open flames; the oak is dry and "
+                    L"catches fire easily.",
+                    L"on_hit(damage):\r\n    health -= damage\r\n    if health <= 0: "
+                    L"break_apart(pieces=6, scatter=True)",
                     12,
                     25.5f,
                     {1.0f, 2.0f, 0.0f},
-                    {0.0f, 0.0f, 0.0f, 1.0f}};
-    m_Objects[1] = {L"Barrel", L"", L"Iron", L"barrel.png",        L"prop",
-                    L"roll()", 3,   80.25f,  {-4.5f, 0.0f, 7.25f}, {0.0f, 0.7071f, 0.0f, 0.7071f}};
+                    {0.0f, 0.0f, 0.0f, 1.0f},
+                    L"Box",
+                    L"Props"};
+    m_Objects[1] = {L"Barrel",
+                    L"",
+                    L"Iron",
+                    L"barrel.png",
+                    L"prop",
+                    L"roll()",
+                    L"Rolls when pushed.",
+                    L"on_push(force):\r\n    roll(force)",
+                    3,
+                    80.25f,
+                    {-4.5f, 0.0f, 7.25f},
+                    {0.0f, 0.7071f, 0.0f, 0.7071f},
+                    L"Cylinder",
+                    L"Dynamic objects"};
 }
 
 BOOL CDemoForm::Create(CWnd* pParentWnd)
@@ -64,13 +91,13 @@ BOOL CDemoForm::OnInitDialog()
 }
 
 template <typename TField>
-IZNPropertyGridProperty* CDemoForm::AddProperty(CZNPropertyGridCategory* pCategory,
-                                                const wchar_t* pszName, const wchar_t* pszHelp,
-                                                unsigned nID, eZNPropertyGridType eType,
-                                                TField CDemoObject::*pField)
+IZNPropertyGridProperty*
+CDemoForm::AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
+                       const wchar_t* pszHelp, unsigned nID, eZNPropertyGridType eType,
+                       TField CDemoObject::*pField, const wchar_t* pszOptions)
 {
     IZNPropertyGridProperty* pProperty =
-        m_Grid.AddProperty(pCategory, pszName, pszHelp, nID, eType, nullptr);
+        m_Grid.AddProperty(pCategory, pszName, pszHelp, nID, eType, pszOptions);
     for (int nObject = 0; nObject < 2; ++nObject)
         m_Grid.SetPropertyValue(pCategory, pProperty, nObject, &(m_Objects[nObject].*pField));
     return pProperty;
@@ -107,6 +134,14 @@ void CDemoForm::FillGrid()
     AddProperty(pPhysics, L"Rotation", L"Quaternion x, y, z, w", ID_ROTATION, PGT_VECTOR4,
                 &CDemoObject::vRotation);
 
+    // The shape is typed or picked; each object's layer comes from a list of its own.
+    CZNPropertyGridCategory* pChoices = m_Grid.AddCategory(pRoot, L"Choices", L"Picked from lists");
+    m_pShape = AddProperty(pChoices, L"Shape", L"Collision shape, typed or picked", ID_SHAPE,
+                           PGT_ENUM, &CDemoObject::strShape, L"Box|Sphere|Cylinder|Capsule");
+    AddProperty(pChoices, L"Layer", L"Render layer, one of the object's own", ID_LAYER, PGT_ENUM,
+                &CDemoObject::strLayer,
+                L"$readonly$|Default|Props|Effects\n$READONLY$|Default|Dynamic objects|Triggers");
+
     CZNPropertyGridCategory* pAdvanced = m_Grid.AddCategory(pRoot, L"Advanced", L"Rarely used");
     AddProperty(pAdvanced, L"Tag", L"Editor tag", ID_TAG, PGT_TEXT, &CDemoObject::strTag);
     m_Grid.ToggleExpand(pAdvanced);
@@ -114,6 +149,49 @@ void CDemoForm::FillGrid()
     CZNPropertyGridCategory* pScripting = m_Grid.AddCategory(pRoot, L"Scripting", L"Behaviour");
     AddProperty(pScripting, L"On create", L"Script run on creation", ID_SCRIPT, PGT_TEXT,
                 &CDemoObject::strScript);
+
+    CZNPropertyGridCategory* pNotes = m_Grid.AddCategory(pRoot, L"Notes", L"Free text");
+    AddProperty(pNotes, L"Notes", L"Wrapped over three lines", ID_NOTES, PGT_MEMO,
+                &CDemoObject::strNotes, L"Lines=3");
+    m_pSource = AddProperty(pNotes, kSourceName, L"Lines as written; \"...\" opens a larger editor",
+                            ID_SOURCE, PGT_MEMO, &CDemoObject::strSource,
+                            L"Lines=2|HScroll=true|VScroll=true|Expand=true");
+}
+
+void CDemoForm::ExpandSource()
+{
+    CRect rcCell;
+    if (!m_Grid.ColumnRect(m_Grid.ComputeListIndex(m_pSource), 1, &rcCell))
+        return;
+    LPARAM lPoint = MAKELPARAM(rcCell.CenterPoint().x, rcCell.CenterPoint().y);
+    m_Grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    m_Grid.SendMessage(WM_LBUTTONUP, 0, lPoint);
+    // The open editor is the grid's child with a "..." button showing; the click runs the
+    // external editor's loop.
+    HWND hButton = nullptr;
+    for (HWND hChild = ::GetWindow(m_Grid.m_hWnd, GW_CHILD);
+         hChild != nullptr && hButton == nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        hButton = ::GetDlgItem(hChild, kExpandButtonId);
+        if (!::IsWindowVisible(hButton))
+            hButton = nullptr;
+    }
+    if (hButton != nullptr)
+        ::SendMessageW(hButton, BM_CLICK, 0, 0);
+    m_Grid.DeactivateProperty();
+}
+
+CWnd* CDemoForm::FindSourceEditor()
+{
+    return CWnd::FromHandle(::FindWindowW(L"#32770", kSourceName));
+}
+
+void CDemoForm::DropDownShape()
+{
+    m_Grid.DeactivateProperty();
+    m_Grid.SetCurSel(m_Grid.ComputeListIndex(m_pShape));
+    m_Grid.SendMessage(WM_KEYDOWN, VK_RETURN);
+    if (CWnd* pEditField = CWnd::GetFocus())
+        pEditField->SendMessage(WM_KEYDOWN, VK_DOWN);
 }
 
 void CDemoForm::ShowNotification(const wchar_t* pszMessage, WPARAM wParam)

@@ -14,10 +14,14 @@ struct CDemoObject
     CString strTexture;
     CString strTag;
     CString strScript;
+    CString strNotes;
+    CString strSource;
     int nCount;
     float fMass;
     float vPosition[3];
     float vRotation[4];
+    CString strShape;
+    CString strLayer;
 };
 
 class CDemoForm : public CDialog
@@ -27,6 +31,15 @@ public:
 
     BOOL Create(CWnd* pParentWnd);
     CZNPropertyGrid& GetGrid() { return m_Grid; }
+    // Opens the editor of the first object's shape and drops its list down, as Enter on the row
+    // and Down in the editor do.
+    void DropDownShape();
+
+    // Opens the external editor of the first object's "Source" memo as a user does, with its
+    // cell's "..." button, and returns once it closed and the cell's editor was closed too.
+    void ExpandSource();
+    // The external editor while it is open, or null.
+    static CWnd* FindSourceEditor();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -45,11 +58,14 @@ private:
     template <typename TField>
     IZNPropertyGridProperty* AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
                                          const wchar_t* pszHelp, unsigned nID,
-                                         eZNPropertyGridType eType, TField CDemoObject::*pField);
+                                         eZNPropertyGridType eType, TField CDemoObject::*pField,
+                                         const wchar_t* pszOptions = nullptr);
     void ShowNotification(const wchar_t* pszMessage, WPARAM wParam);
 
     // The pane outlives the grid that writes into it.
     CZNPropertyGridHtmlCtrl m_HelpPane;
     CZNPropertyGrid m_Grid;
     CDemoObject m_Objects[2];
+    IZNPropertyGridProperty* m_pShape = nullptr;  // the editable enumeration
+    IZNPropertyGridProperty* m_pSource = nullptr; // the memo that ExpandSource opens
 };

@@ -83,5 +83,12 @@ std::vector<CDemoScene> CDemoFrame::Scenes()
 {
     return {
         {L"grid", nullptr, nullptr},
+        {L"enum-dropdown", [this] { m_Form.DropDownShape(); },
+         [this] { m_Form.GetGrid().DeactivateProperty(); }},
+        {L"memo-external", [this] { m_Form.ExpandSource(); },
+         [] {
+             if (CWnd* pEditor = CDemoForm::FindSourceEditor())
+                 pEditor->PostMessage(WM_CLOSE);
+         }},
     };
 }

@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CZNFrameContainer, CDialog)
     ON_WM_SIZE()
     ON_WM_PAINT()
     ON_WM_SYSCOMMAND()
+    ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 CZNFrameContainer::CZNFrameContainer()
@@ -190,4 +191,15 @@ void CZNFrameContainer::OnSysCommand(UINT nID, LPARAM lParam)
         pParent->SendMessage(WM_SYSCOMMAND, nID, lParam);
     else
         CDialog::OnSysCommand(nID, lParam);
+}
+
+// Escape in a multi-line edit control asks the control's parent to close: a container passes
+// the request on to the window it sits in, whose dialog turns it into its Cancel.
+void CZNFrameContainer::OnClose()
+{
+    CWnd* pParent = GetParent();
+    if ((GetStyle() & WS_CHILD) != 0 && pParent != nullptr)
+        pParent->SendMessage(WM_CLOSE);
+    else
+        CDialog::OnClose();
 }

@@ -60,6 +60,7 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnPaint();
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnClose();
 
     DECLARE_MESSAGE_MAP()
 

@@ -100,6 +100,17 @@ CString CZNPropertyGridPropertyValueDlg::GetEditText()
     return strText;
 }
 
+void CZNPropertyGridPropertyValueDlg::ApplyText(CString* pValue)
+{
+    if (pValue != nullptr) {
+        CString strText = GetEditText();
+        m_bChanged = strText.Compare(*pValue) != 0;
+        if (m_bChanged)
+            *pValue = strText;
+    }
+    CZNPropertyGridPropertyValueDlg::ApplyValue();
+}
+
 //---------------------------------------------------------------------------------------------
 // Edit commands
 

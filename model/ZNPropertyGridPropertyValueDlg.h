@@ -48,6 +48,9 @@ protected:
     // it has the value's text.
     void ShowOver(const RECT& rcCell, const CString& strText);
     CString GetEditText();
+    // The ApplyValue of the types whose value is the host's text: the edit field's text is
+    // stored when it differs, letter case included, and the grid hears of the change.
+    void ApplyText(CString* pValue);
 
     void OnOK() override;
     void OnCancel() override;

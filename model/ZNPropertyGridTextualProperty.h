@@ -1,6 +1,7 @@
 // What the types that show their value as one line of text share (text, integer, float and the
 // vectors): the painted cell and its tip show that text, and the single-edit editor opens with
 // it. Each type supplies its value's text and its editor's parsing; everything else is here.
+// The memo shares the text and the tip, and paints its lines itself.
 #pragma once
 
 #include "model/PropertyGridDrawContext.h"
@@ -11,6 +12,7 @@
 //   void ValueText(TValue* pValue, CString& strText);   // the text the host asks for
 // and may provide, to show the value otherwise in the cell, its tip and the editor:
 //   void DisplayText(TValue* pValue, CString& strText);
+// and the DrawText format of the cell's text, kValueTextFormat.
 // TValue is the host's storage of one value column (the first float of a vector). TEditor is
 // the type's editor, shared per grid window under the window property pszEditorName.
 template <class TProperty, class TValue, class TEditor>
@@ -34,8 +36,7 @@ public:
             return;
         CString strText;
         Self().DisplayText(ValueAt(nColumn - 1), strText);
-        CDC::FromHandle(pContext->hDC)
-            ->DrawText(strText, &rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+        CDC::FromHandle(pContext->hDC)->DrawText(strText, &rcText, TProperty::kValueTextFormat);
     }
 
     // A value cell's tip is its text, unless the mouse is on the cell's check box.
@@ -53,6 +54,10 @@ public:
 
     // Most types show the host's text; TProperty's own DisplayText hides this one.
     void DisplayText(TValue* pValue, CString& strText) { Self().ValueText(pValue, strText); }
+
+    // How the cell writes the text: on one line, cut at its end when it is too long. A type
+    // whose texts say most at their end (paths) hides this with its own.
+    static constexpr UINT kValueTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 
 protected:
     CZNPropertyGridTextualProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,

@@ -1,8 +1,10 @@
 // The registry of property types. A type joins with one line in kTypes (and its header).
 #include "properties/ZNPropertyGridPropertyFactory.h"
 
+#include "properties/ZNPropertyGridPropertyEnum.h"
 #include "properties/ZNPropertyGridPropertyFloat.h"
 #include "properties/ZNPropertyGridPropertyInteger.h"
+#include "properties/ZNPropertyGridPropertyMemo.h"
 #include "properties/ZNPropertyGridPropertyText.h"
 #include "properties/ZNPropertyGridPropertyVector.h"
 
@@ -32,8 +34,10 @@ const PropertyType kTypes[] = {
     {PGT_TEXT, &Make<CZNPropertyGridPropertyText>},
     {PGT_INTEGER, &Make<CZNPropertyGridPropertyInteger>},
     {PGT_FLOAT, &Make<CZNPropertyGridPropertyFloat>},
+    {PGT_ENUM, &Make<CZNPropertyGridPropertyEnum>},
     {PGT_VECTOR3, &Make<CZNPropertyGridPropertyVector3>},
     {PGT_VECTOR4, &Make<CZNPropertyGridPropertyVector4>},
+    {PGT_MEMO, &Make<CZNPropertyGridPropertyMemo>},
 };
 
 } // namespace

@@ -4,11 +4,5 @@ IMPLEMENT_DYNAMIC(CZNPropertyGridPropertyTextValueDlg, CZNPropertyGridSingleEdit
 
 void CZNPropertyGridPropertyTextValueDlg::ApplyValue()
 {
-    if (m_pValue != nullptr) {
-        CString strText = GetEditText();
-        m_bChanged = strText.Compare(*m_pValue) != 0;
-        if (m_bChanged)
-            *m_pValue = strText;
-    }
-    CZNPropertyGridSingleEditDlg::ApplyValue();
+    ApplyText(m_pValue);
 }

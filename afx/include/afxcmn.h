@@ -3,6 +3,8 @@
 
 #include "afxwin.h"
 
+#include <richedit.h>
+
 class AFX_CORE_API CToolTipCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CToolTipCtrl)
@@ -35,4 +37,21 @@ public:
 
 private:
     void FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
+};
+
+// A rich edit control (version 2.0 and later): an edit control with character positions of its
+// own, in which a paragraph break counts as one character.
+class AFX_CORE_API CRichEditCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CRichEditCtrl)
+public:
+    CRichEditCtrl() = default;
+
+    // Loads the rich edit library first (AfxInitRichEdit2).
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    void GetSel(long& nStartChar, long& nEndChar) const;
+    void SetSel(long nStartChar, long nEndChar);
+    // Zero when it succeeded; it fails while the control holds text.
+    BOOL SetTextMode(UINT fMode) { return BOOL(SendMessage(EM_SETTEXTMODE, fMode)); }
 };

@@ -506,6 +506,9 @@ AFX_CORE_API const MSG* AFXAPI AfxGetCurrentMessage();
 AFX_CORE_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                                                 HBRUSH hbrBackground = nullptr,
                                                 HICON hIcon = nullptr);
+// Loads the rich edit control 2.0 library (RICHED20.DLL), whose window classes dialog templates
+// may name, for the rest of the process; FALSE when it cannot be loaded.
+AFX_CORE_API BOOL AFXAPI AfxInitRichEdit2();
 
 //---------------------------------------------------------------------------------------------
 // Dialogs and data exchange

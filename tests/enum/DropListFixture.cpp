@@ -174,10 +174,7 @@ bool DropListTest::FocusAndActivationStayWithTheHost() const
 
 bool DropListTest::AnyHookInstalled()
 {
-    bool bAny = false;
-    for (int kind : {WH_MOUSE, WH_CALLWNDPROC, WH_GETMESSAGE})
-        bAny = IsRegistryHookInstalled(kind, m_Host.m_hWnd) || bAny;
-    return bAny;
+    return IsAnyRegistryHookInstalled(m_Host.m_hWnd);
 }
 
 } // namespace pgtest

@@ -72,4 +72,12 @@ bool IsRegistryHookInstalled(int kind, HWND hWnd)
     return g_ownSightings > 0;
 }
 
+bool IsAnyRegistryHookInstalled(HWND hWnd)
+{
+    bool any = false;
+    for (int kind : {WH_MOUSE, WH_CALLWNDPROC, WH_GETMESSAGE})
+        any = IsRegistryHookInstalled(kind, hWnd) || any;
+    return any;
+}
+
 } // namespace pgtest

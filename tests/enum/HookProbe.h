@@ -11,5 +11,7 @@ namespace pgtest {
 // probe's hook; a hook it had installed before runs after it. hWnd is a shown window of the
 // test, where the marked message or mouse move is sent; the mouse moves within its client area.
 bool IsRegistryHookInstalled(int kind, HWND hWnd);
+// Whether any of the registry's three kinds is installed.
+bool IsAnyRegistryHookInstalled(HWND hWnd);
 
 } // namespace pgtest

@@ -2,6 +2,8 @@
 // stays in the corner, and WM_SIZING keeps the minimum window size.
 #include "FrameFixture.h"
 
+#include <afxcmn.h>
+
 #include <iterator>
 
 namespace {
@@ -105,6 +107,23 @@ TEST_F(FrameDialogTest, AMaximisedDialogHidesItsGripAndFillsItsTree)
     pgtest::PumpMessages();
     EXPECT_TRUE(dialog.m_SizeGrip.IsWindowVisible());
     ExpectArranged(dialog);
+}
+
+// Escape in a multi-line rich edit asks the control's parent, a container, to close: the
+// request reaches the dialog, which cancels, and the containers stay as they were.
+TEST_F(FrameDialogTest, EscapeInAContainersRichEditCancelsTheDialog)
+{
+    CTestFrameDialog& dialog = Open();
+    ::ShowWindow(dialog.Edit(), SW_HIDE);
+    CRichEditCtrl richEdit;
+    ASSERT_TRUE(richEdit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN,
+                                CRect(20, 20, 120, 80), dialog.m_pInner, 1002));
+    ASSERT_TRUE(pgtest::Click(richEdit, CPoint(10, 10)));
+    ASSERT_EQ(::GetFocus(), richEdit.m_hWnd);
+    ASSERT_TRUE(pgtest::PressKey(VK_ESCAPE));
+    EXPECT_FALSE(dialog.IsWindowVisible());
+    EXPECT_NE(dialog.m_pInner->GetStyle() & WS_VISIBLE, 0u);
+    EXPECT_NE(dialog.m_pContainer->GetStyle() & WS_VISIBLE, 0u);
 }
 
 } // namespace

@@ -83,37 +83,16 @@ TEST_F(NotifyTest, AHostMayRemoveThePropertyWhoseBoxItHearsOf)
     EXPECT_EQ(m_Grid.GetCount(), 1);
 }
 
-class CRecordingCmdUI : public CCmdUI
-{
-public:
-    explicit CRecordingCmdUI(UINT nID) { m_nID = nID; }
-    void Enable(BOOL bOn) override { m_nEnabled = bOn; }
-    int m_nEnabled = -1;
-};
-
 // As a frame asks the grid before it shows its Edit menu: Cut, Copy and Paste enabled or not.
 std::vector<int> Enabled(CZNPropertyGrid& grid)
 {
     std::vector<int> enabled;
     for (UINT nID : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) {
-        CRecordingCmdUI ui(nID);
+        pgtest::CRecordingCmdUI ui(nID);
         ui.DoUpdate(&grid, FALSE);
         enabled.push_back(ui.m_nEnabled);
     }
     return enabled;
-}
-
-CString ClipboardText()
-{
-    CString strText;
-    if (::OpenClipboard(nullptr)) {
-        if (HANDLE hData = ::GetClipboardData(CF_UNICODETEXT)) {
-            strText = static_cast<const wchar_t*>(::GlobalLock(hData));
-            ::GlobalUnlock(hData);
-        }
-        ::CloseClipboard();
-    }
-    return strText;
 }
 
 TEST_F(NotifyTest, EditCommandsActOnTheOpenEditorAndAreDisabledWithoutOne)
@@ -126,22 +105,22 @@ TEST_F(NotifyTest, EditCommandsActOnTheOpenEditorAndAreDisabledWithoutOne)
     EXPECT_EQ(Enabled(m_Grid), (Flags{1, 1, 1}));
 
     EXPECT_TRUE(m_Grid.OnCmdMsg(ID_EDIT_COPY, CN_COMMAND, nullptr, nullptr));
-    EXPECT_STREQ(ClipboardText(), L"alpha");
+    EXPECT_EQ(pgtest::ClipboardText(), L"alpha");
     ASSERT_TRUE(::OpenClipboard(nullptr) && ::EmptyClipboard() && ::CloseClipboard());
     EXPECT_TRUE(m_Grid.OnCmdMsg(ID_EDIT_CUT, CN_COMMAND, nullptr, nullptr));
     EXPECT_STREQ(EditText(), L"");
-    EXPECT_STREQ(ClipboardText(), L"alpha");
+    EXPECT_EQ(pgtest::ClipboardText(), L"alpha");
     m_Grid.ForwardCommandMessage(ID_EDIT_PASTE);
     m_Grid.ForwardCommandMessage(ID_EDIT_PASTE);
     EXPECT_STREQ(EditText(), L"alphaalpha");
 
     // The forwarder knows the three commands only.
-    CRecordingCmdUI undo(ID_EDIT_UNDO);
+    pgtest::CRecordingCmdUI undo(ID_EDIT_UNDO);
     m_Grid.ForwardUpdateMessage(&undo);
     EXPECT_EQ(undo.m_nEnabled, -1);
     ASSERT_TRUE(pgtest::PressKey(VK_RETURN));
     EXPECT_STREQ(m_strFirst, L"alphaalpha");
-    CRecordingCmdUI paste(ID_EDIT_PASTE);
+    pgtest::CRecordingCmdUI paste(ID_EDIT_PASTE);
     m_Grid.ForwardUpdateMessage(&paste);
     EXPECT_EQ(paste.m_nEnabled, FALSE);
 }

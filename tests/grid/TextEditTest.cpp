@@ -175,19 +175,12 @@ TEST_F(TextEdit, EachGridSharesOneEditorAmongItsTextProperties)
     otherHost.DestroyWindow();
 }
 
-class CRecordingCmdUI : public CCmdUI
-{
-public:
-    int m_nEnabled = -1;
-    void Enable(BOOL bOn) override { m_nEnabled = bOn; }
-};
-
 // Cut and copy want a selection; cut and paste an editable field; all want the editor shown.
 TEST_F(TextEdit, ClipboardCommandsActOnTheOpenEditor)
 {
     CString strText = L"alpha";
     IZNPropertyGridProperty* pProperty = Add(PGT_TEXT, 3, &strText);
-    CRecordingCmdUI copy, cut, paste;
+    pgtest::CRecordingCmdUI copy, cut, paste;
     ASSERT_TRUE(ClickCell(pProperty, 1));
     pProperty->OnUpdateCopy(&copy);
     pProperty->OnUpdatePaste(&paste);

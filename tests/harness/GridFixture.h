@@ -57,6 +57,15 @@ protected:
     }
 };
 
+// The state a command's update handler gives it: m_nEnabled stays -1 until Enable is called.
+class CRecordingCmdUI : public CCmdUI
+{
+public:
+    explicit CRecordingCmdUI(UINT nID = 0) { m_nID = nID; }
+    void Enable(BOOL bOn) override { m_nEnabled = bOn; }
+    int m_nEnabled = -1;
+};
+
 class GridFixture : public ::testing::Test
 {
 protected:

@@ -2,6 +2,7 @@
 
 #include <afxwin.h>
 
+#include <cstring>
 #include <initializer_list>
 #include <vector>
 
@@ -331,6 +332,39 @@ bool TypeText(const std::wstring& text)
         allTaken = allTaken && taken;
     }
     return allTaken;
+}
+
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE hData = GetClipboardData(CF_UNICODETEXT)) {
+            text = static_cast<const wchar_t*>(GlobalLock(hData));
+            GlobalUnlock(hData);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+bool SetClipboardText(const std::wstring& text)
+{
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL hData = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (hData == nullptr)
+        return false;
+    memcpy(GlobalLock(hData), text.c_str(), bytes);
+    GlobalUnlock(hData);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(hData);
+        return false;
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_UNICODETEXT, hData) != nullptr;
+    CloseClipboard();
+    if (!set)
+        GlobalFree(hData);
+    return set;
 }
 
 } // namespace pgtest

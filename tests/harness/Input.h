@@ -46,4 +46,9 @@ bool PressKeyWith(WORD modifierVk, WORD vk);
 // keys, which is what a typist does and what dialog navigation reacts to.
 bool TypeText(const std::wstring& text);
 
+// The clipboard's text, as another program reads it or puts it there (CF_UNICODETEXT). Reading
+// gives an empty text when there is none; putting answers false when the clipboard is busy.
+std::wstring ClipboardText();
+bool SetClipboardText(const std::wstring& text);
+
 } // namespace pgtest

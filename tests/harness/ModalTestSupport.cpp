@@ -13,6 +13,7 @@ constexpr UINT kWatchEveryMs = 20;
 constexpr int kMessageBoxTextId = 0xFFFF;
 
 MessageBoxWatcher* g_pWatcher = nullptr;
+WindowSteps* g_pSteps = nullptr;
 
 std::wstring TextOf(HWND hWnd)
 {
@@ -136,6 +137,56 @@ void MessageBoxWatcher::AnswerOpenBoxes()
         pgtest::Click(hButton, rcButton.CenterPoint());
     }
     m_bAnswering = false;
+}
+
+WindowSteps::WindowSteps(std::wstring strTitle, std::function<void(HWND)> steps)
+    : m_strTitle(std::move(strTitle)), m_steps(std::move(steps)),
+      m_nTimer(::SetTimer(nullptr, 0, kWatchEveryMs, &OnTimer)), m_hWndLast(nullptr),
+      m_bRunning(false), m_nRuns(0), m_nLeftOpen(0)
+{
+    g_pSteps = this;
+}
+
+WindowSteps::~WindowSteps()
+{
+    ::KillTimer(nullptr, m_nTimer);
+    g_pSteps = nullptr;
+}
+
+void CALLBACK WindowSteps::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_pSteps != nullptr)
+        g_pSteps->RunForNewWindow();
+}
+
+void WindowSteps::RunForNewWindow()
+{
+    if (m_bRunning)
+        return;
+    std::pair<const std::wstring*, HWND> search = {&m_strTitle, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto* pSearch = reinterpret_cast<std::pair<const std::wstring*, HWND>*>(lParam);
+            if (!::IsWindowVisible(hWnd) || !::IsWindowEnabled(hWnd) ||
+                TextOf(hWnd) != *pSearch->first)
+                return TRUE;
+            pSearch->second = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    HWND hWnd = search.second;
+    if (hWnd == nullptr || hWnd == m_hWndLast)
+        return;
+    m_hWndLast = hWnd;
+    m_bRunning = true;
+    ++m_nRuns;
+    m_steps(hWnd);
+    if (::IsWindowVisible(hWnd)) {
+        ++m_nLeftOpen;
+        ::PostMessageW(hWnd, WM_CLOSE, 0, 0);
+    }
+    m_bRunning = false;
 }
 
 MainWindowScope::MainWindowScope(CWnd* pWnd) : m_pPrevious(AfxGetApp()->m_pMainWnd)

@@ -71,6 +71,35 @@ private:
     std::vector<ShownMessageBox> m_shown; // every box seen, in order
 };
 
+// While it lives, runs a test's steps from inside the modal loop of every window titled
+// strTitle that opens on this thread (once per window, when it shows and is enabled). A window
+// the steps leave open is asked to close, so that a failed step ends the loop instead of
+// hanging the test.
+class WindowSteps
+{
+public:
+    WindowSteps(std::wstring strTitle, std::function<void(HWND)> steps);
+    ~WindowSteps();
+    WindowSteps(const WindowSteps&) = delete;
+    WindowSteps& operator=(const WindowSteps&) = delete;
+
+    // How many windows the steps ran for, and how many of them they left open.
+    int Runs() const { return m_nRuns; }
+    int LeftOpen() const { return m_nLeftOpen; }
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    void RunForNewWindow();
+
+    std::wstring m_strTitle;           // the window's text
+    std::function<void(HWND)> m_steps; // what to do in it
+    UINT_PTR m_nTimer;                 // the thread timer that looks for the window
+    HWND m_hWndLast;                   // the window the steps last ran for
+    bool m_bRunning;                   // the steps are running (and pumping messages)
+    int m_nRuns;                       // windows the steps ran for
+    int m_nLeftOpen;                   // windows still shown after their steps
+};
+
 // Makes pWnd the application's main window until the scope ends.
 class MainWindowScope
 {
