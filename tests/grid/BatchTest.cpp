@@ -12,21 +12,24 @@ namespace {
 
 using pgtest::kRowHeight;
 
-// A plain list box of the grid's size, styles, horizontal extent and row height, changed one
-// row at a time as the grid's steps change their rows, with the redraw switched off and on
-// where the grid switches it: the row-by-row outcome.
+// A plain list box of the grid's size, styles and horizontal extent, changed one row at a time
+// as the grid's steps change their rows, with the redraw switched off and on where the grid
+// switches it: the row-by-row outcome. Each row it inserts takes the height of the grid's row at
+// the same place, which the grid has inserted before.
 class CRowByRowList : public CListBox
 {
 public:
+    const CListBox* m_pHeights = nullptr; // the list whose row heights the rows take
+
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
     {
-        lpMeasureItemStruct->itemHeight = kRowHeight;
+        lpMeasureItemStruct->itemHeight = UINT(lpMeasureItemStruct->itemData);
     }
 
     void Insert(int nFirst, int nCount)
     {
         for (int i = nFirst; i < nFirst + nCount; ++i)
-            InsertString(i, nullptr);
+            InsertString(i, reinterpret_cast<LPCTSTR>(INT_PTR(m_pHeights->GetItemHeight(i))));
     }
     // From the bottom up, as a category collapses.
     void Delete(int nFirst, int nCount)
@@ -55,6 +58,7 @@ protected:
         DWORD dwStyle = pgtest::kGridListBoxStyle | WS_CHILD | WS_VISIBLE;
         ASSERT_TRUE(
             m_Reference.Create(dwStyle, CRect(CPoint(10, 400), rcGrid.Size()), &m_Host, 77));
+        m_Reference.m_pHeights = &m_Grid;
     }
 
     void TearDown() override
@@ -83,10 +87,16 @@ protected:
     // for the client width of the moment: the first property of a batch may change it.
     void FollowExtent() { m_Reference.SetHorizontalExtent(m_Grid.GetHorizontalExtent()); }
 
-    CZNPropertyGridCategory* Fill(CZNPropertyGridCategory* pCategory, int nProperties)
+    // Text properties, and with nMemoEvery a memo of three lines, a taller row, every so many.
+    CZNPropertyGridCategory* Fill(CZNPropertyGridCategory* pCategory, int nProperties,
+                                  int nMemoEvery = 0)
     {
-        for (int i = 0; i < nProperties; ++i)
-            AddText(pCategory, unsigned(i));
+        for (int i = 0; i < nProperties; ++i) {
+            if (nMemoEvery != 0 && i % nMemoEvery == 0)
+                m_Grid.AddProperty(pCategory, L"Memo", L"", unsigned(i), PGT_MEMO, L"Lines=3");
+            else
+                AddText(pCategory, unsigned(i));
+        }
         return pCategory;
     }
 
@@ -228,6 +238,49 @@ TEST_F(BatchTest, RemovalEndsAsRowByRow)
         ASSERT_TRUE(m_Grid.RemoveCategory(m_pRoot, m_A));
         ASSERT_TRUE(m_Grid.RemoveCategory(m_pRoot, m_C));
     }
+}
+
+// Taller rows among the others: the rows that fill the view are fewer, and the top row's moves
+// count them.
+TEST_F(BatchTest, RowsOfDifferentHeightsEndAsRowByRow)
+{
+    m_A = Fill(Category(m_pRoot, L"A"), 30, 3);
+    m_B = Fill(Category(m_pRoot, L"B"), 900, 5);
+    m_C = Fill(Category(m_pRoot, L"C"), 1400, 2);
+    pgtest::PumpMessages();
+    m_Reference.SetRedraw(FALSE);
+    m_Reference.Insert(0, m_Grid.GetCount());
+    m_Reference.SetRedraw(TRUE);
+    FollowExtent();
+    ASSERT_GT(m_Grid.GetItemHeight(1), kRowHeight);
+    const int nRow = RowOf(m_B);
+    // B's rows are 32 to 931, C's follow.
+    for (Place place : {Place{0, 5}, Place{500, 505}, Place{1200, 1205}, Place{100, 1500}}) {
+        SCOPED_TRACE(testing::Message()
+                     << "top " << place.nTop << ", selection " << place.nSelection);
+        Show(place);
+        ASSERT_TRUE(m_Grid.ToggleExpand(m_B));
+        RowByRow([&] { m_Reference.Delete(nRow + 1, 900); });
+        pgtest::PumpMessages();
+        ExpectRowByRowOutcome();
+        ExpectPaintedWhole();
+
+        ASSERT_TRUE(m_Grid.ToggleExpand(m_B));
+        RowByRow([&] { m_Reference.Insert(nRow + 1, 900); });
+        pgtest::PumpMessages();
+        ExpectRowByRowOutcome();
+        ExpectPaintedWhole();
+    }
+    Show({300, 310});
+    const int nFirst = m_Grid.GetCount();
+    Fill(m_C, 1000, 4);
+    RowByRow([&] {
+        FollowExtent();
+        m_Reference.Insert(nFirst, 1000);
+        pgtest::PumpMessages();
+    });
+    ExpectRowByRowOutcome();
+    ExpectPaintedWhole();
 }
 
 // With the last page in view, rows above it go: one row at a time, the list box would keep its
