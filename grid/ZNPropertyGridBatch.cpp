@@ -161,18 +161,22 @@ LRESULT CZNPropertyGrid::SendToListBox(UINT message, WPARAM wParam, LPARAM lPara
     return lResult;
 }
 
+// A fact of the list box, asked for when the grid does not know it.
+int CZNPropertyGrid::ListBoxFact(int& nFact, UINT message)
+{
+    if (nFact < 0)
+        nFact = int(SendToListBox(message, 0, 0));
+    return nFact;
+}
+
 int CZNPropertyGrid::RowCount()
 {
-    if (m_Facts.nRows < 0)
-        m_Facts.nRows = int(SendToListBox(LB_GETCOUNT, 0, 0));
-    return m_Facts.nRows;
+    return ListBoxFact(m_Facts.nRows, LB_GETCOUNT);
 }
 
 int CZNPropertyGrid::TopRow()
 {
-    if (m_Facts.nTopRow < 0)
-        m_Facts.nTopRow = int(SendToListBox(LB_GETTOPINDEX, 0, 0));
-    return m_Facts.nTopRow;
+    return ListBoxFact(m_Facts.nTopRow, LB_GETTOPINDEX);
 }
 
 CSize CZNPropertyGrid::ClientSize()
@@ -187,9 +191,7 @@ CSize CZNPropertyGrid::ClientSize()
 
 int CZNPropertyGrid::HorizontalExtent()
 {
-    if (m_Facts.nHorizontalExtent < 0)
-        m_Facts.nHorizontalExtent = int(SendToListBox(LB_GETHORIZONTALEXTENT, 0, 0));
-    return m_Facts.nHorizontalExtent;
+    return ListBoxFact(m_Facts.nHorizontalExtent, LB_GETHORIZONTALEXTENT);
 }
 
 // A change of the system's metrics reaches the grid as a message, which makes it forget.
@@ -247,7 +249,8 @@ void CZNPropertyGrid::MoveTopRowNear(int nRow, bool bDescending)
     TopRowMove& move = m_TopRowMove;
     if (move.nRestore < 0)
         move.nRestore = TopRow();
-    int nViewStart = StartOfViewEndingAt(nRow);
+    // The first row of a view that ends just above the change.
+    int nViewStart = RowFillingView(nRow - 1, -1);
     int nTop = 0;
     if (nViewStart < 0)
         nTop = nRow + (bDescending ? 1 : 2 * kRowsPerMove);
@@ -256,7 +259,8 @@ void CZNPropertyGrid::MoveTopRowNear(int nRow, bool bDescending)
     SetTopRow(nTop);
     // The list box keeps its top row within its rows.
     move.nShown = int(SendToListBox(LB_GETTOPINDEX, 0, 0));
-    move.nFirstHidden = move.nShown < nRow ? FirstRowOutOfView(move.nShown) : INT_MAX;
+    int nLastShown = move.nShown < nRow ? RowFillingView(move.nShown, 1) : -1;
+    move.nFirstHidden = nLastShown < 0 ? INT_MAX : nLastShown + 1;
     // Where that leaves the change in view, it is made from the row-by-row top row.
     if (!move.Serves(nRow))
         RestoreTopRow();
@@ -299,28 +303,16 @@ void CZNPropertyGrid::ShowDrawing()
     m_bInRowChange = bWasInRowChange;
 }
 
-// The first row of a view ending just above nRow: the rows from it to nRow - 1 fill the view.
-// -1 when all the rows above nRow do not.
-int CZNPropertyGrid::StartOfViewEndingAt(int nRow)
+// Walking the rows from nRow by nStep (1 or -1), the row with which the rows walked fill the
+// view; -1 when the rows end first.
+int CZNPropertyGrid::RowFillingView(int nRow, int nStep)
 {
     int nHeight = ViewHeight();
-    for (int nStart = nRow - 1; nStart >= 0; --nStart) {
-        nHeight -= int(SendToListBox(LB_GETITEMHEIGHT, WPARAM(nStart), 0));
-        if (nHeight <= 0)
-            return nStart;
-    }
-    return -1;
-}
-
-// The first row below the view when nTop is the top row; INT_MAX when the rows end within it.
-int CZNPropertyGrid::FirstRowOutOfView(int nTop)
-{
-    int nHeight = ViewHeight();
-    int nRows = RowCount();
-    for (int nRow = nTop; nRow < nRows; ++nRow) {
+    int nEnd = nStep < 0 ? -1 : RowCount();
+    for (; nRow != nEnd; nRow += nStep) {
         nHeight -= int(SendToListBox(LB_GETITEMHEIGHT, WPARAM(nRow), 0));
         if (nHeight <= 0)
-            return nRow + 1;
+            return nRow;
     }
-    return INT_MAX;
+    return -1;
 }

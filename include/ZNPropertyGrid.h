@@ -292,6 +292,7 @@ private:
     afx_msg LRESULT OnResumeRedraw(WPARAM wParam, LPARAM lParam);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT SendToListBox(UINT message, WPARAM wParam, LPARAM lParam);
+    int ListBoxFact(int& nFact, UINT message);
     int RowCount();
     int TopRow();
     CSize ClientSize();
@@ -304,8 +305,7 @@ private:
     void SetTopRow(int nTop);
     void ShowDrawing();
     ScrollBarsState ScrollBars() const;
-    int StartOfViewEndingAt(int nRow);
-    int FirstRowOutOfView(int nTop);
+    int RowFillingView(int nRow, int nStep);
 
     // Columns
     int AvailableWidth();

@@ -4,8 +4,6 @@
 #include "GridFixture.h"
 #include "WindowCapture.h"
 
-#include "grid/ZNPropertyGridItem.h"
-
 #include <algorithm>
 
 namespace {
@@ -156,17 +154,6 @@ protected:
         return info;
     }
 
-    // The object of every row, from the top.
-    std::vector<void*> Rows() const
-    {
-        std::vector<void*> rows;
-        for (int i = 0; i < m_Grid.GetCount(); ++i) {
-            auto* pItem = static_cast<CZNPropertyGridItem*>(m_Grid.GetItemDataPtr(i));
-            rows.push_back(pItem != nullptr ? pItem->m_pObject : nullptr);
-        }
-        return rows;
-    }
-
     // The rows the tree asks for: each category followed by its content while expanded, its
     // sub-categories before its properties.
     std::vector<void*> TreeRows() const
@@ -187,6 +174,26 @@ protected:
 
     int RowOf(CZNPropertyGridCategory* pCategory) { return m_Grid.ComputeListIndex(pCategory); }
 
+    // From place, the category collapses and expands again, in the grid and row by row.
+    void CollapseAndExpand(CZNPropertyGridCategory* pCategory, int nRows, Place place)
+    {
+        SCOPED_TRACE(testing::Message()
+                     << "top " << place.nTop << ", selection " << place.nSelection);
+        const int nRow = RowOf(pCategory);
+        Show(place);
+        ASSERT_TRUE(m_Grid.ToggleExpand(pCategory));
+        RowByRow([&] { m_Reference.Delete(nRow + 1, nRows); });
+        pgtest::PumpMessages();
+        ExpectRowByRowOutcome();
+        ExpectPaintedWhole();
+
+        ASSERT_TRUE(m_Grid.ToggleExpand(pCategory));
+        RowByRow([&] { m_Reference.Insert(nRow + 1, nRows); });
+        pgtest::PumpMessages();
+        ExpectRowByRowOutcome();
+        ExpectPaintedWhole();
+    }
+
     CRowByRowList m_Reference;
     CZNPropertyGridCategory* m_A = nullptr;
     CZNPropertyGridCategory* m_B = nullptr;
@@ -201,23 +208,8 @@ const Place kAroundB[] = {{0, 5},    {0, 400},     {0, 1500},   {300, 310},
 TEST_F(BatchTest, CollapseAndExpandEndAsRowByRow)
 {
     Build(30, 600, 1200);
-    const int nRow = RowOf(m_B);
-    for (Place place : kAroundB) {
-        SCOPED_TRACE(testing::Message()
-                     << "top " << place.nTop << ", selection " << place.nSelection);
-        Show(place);
-        ASSERT_TRUE(m_Grid.ToggleExpand(m_B));
-        RowByRow([&] { m_Reference.Delete(nRow + 1, 600); });
-        pgtest::PumpMessages();
-        ExpectRowByRowOutcome();
-        ExpectPaintedWhole();
-
-        ASSERT_TRUE(m_Grid.ToggleExpand(m_B));
-        RowByRow([&] { m_Reference.Insert(nRow + 1, 600); });
-        pgtest::PumpMessages();
-        ExpectRowByRowOutcome();
-        ExpectPaintedWhole();
-    }
+    for (Place place : kAroundB)
+        CollapseAndExpand(m_B, 600, place);
 }
 
 TEST_F(BatchTest, RemovalEndsAsRowByRow)
@@ -253,24 +245,9 @@ TEST_F(BatchTest, RowsOfDifferentHeightsEndAsRowByRow)
     m_Reference.SetRedraw(TRUE);
     FollowExtent();
     ASSERT_GT(m_Grid.GetItemHeight(1), kRowHeight);
-    const int nRow = RowOf(m_B);
     // B's rows are 32 to 931, C's follow.
-    for (Place place : {Place{0, 5}, Place{500, 505}, Place{1200, 1205}, Place{100, 1500}}) {
-        SCOPED_TRACE(testing::Message()
-                     << "top " << place.nTop << ", selection " << place.nSelection);
-        Show(place);
-        ASSERT_TRUE(m_Grid.ToggleExpand(m_B));
-        RowByRow([&] { m_Reference.Delete(nRow + 1, 900); });
-        pgtest::PumpMessages();
-        ExpectRowByRowOutcome();
-        ExpectPaintedWhole();
-
-        ASSERT_TRUE(m_Grid.ToggleExpand(m_B));
-        RowByRow([&] { m_Reference.Insert(nRow + 1, 900); });
-        pgtest::PumpMessages();
-        ExpectRowByRowOutcome();
-        ExpectPaintedWhole();
-    }
+    for (Place place : {Place{0, 5}, Place{500, 505}, Place{1200, 1205}, Place{100, 1500}})
+        CollapseAndExpand(m_B, 900, place);
     Show({300, 310});
     const int nFirst = m_Grid.GetCount();
     Fill(m_C, 1000, 4);

@@ -2,26 +2,11 @@
 // the notifications on their way to the host.
 #include "GridFixture.h"
 
-#include "grid/ZNPropertyGridItem.h"
-
 namespace {
 
 using pgtest::kRowHeight;
 
-class GridTest : public pgtest::GridFixture
-{
-protected:
-    // The object each row shows, from the top.
-    std::vector<void*> Rows() const
-    {
-        std::vector<void*> rows;
-        for (int i = 0; i < m_Grid.GetCount(); ++i) {
-            auto* pItem = static_cast<CZNPropertyGridItem*>(m_Grid.GetItemDataPtr(i));
-            rows.push_back(pItem != nullptr ? pItem->m_pObject : nullptr);
-        }
-        return rows;
-    }
-};
+using GridTest = pgtest::GridFixture;
 
 using RowList = std::vector<void*>;
 
