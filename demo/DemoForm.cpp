@@ -20,12 +20,21 @@ enum EDemoProperty : unsigned
     ID_LAYER,
     ID_NOTES,
     ID_SOURCE,
+    ID_MODEL,
+    ID_README,
+    ID_TINT,
+    ID_HIGHLIGHT,
+    ID_OUTLINE,
+    ID_SHADOW,
 };
 
 // The memo that the external editor scene opens; its window is titled with this name.
 const wchar_t kSourceName[] = L"Source";
-// The control id of the "..." button of a memo's in-place editor.
-constexpr int kExpandButtonId = 10002;
+// The folder the demo's file paths are shown relative to.
+constexpr wchar_t kProjectFolder[] = L"C:\\Projects\\Demo";
+constexpr wchar_t kModelFilter[] = L"Models (*.obj;*.fbx)|*.obj;*.fbx|All Files (*.*)|*.*|";
+// The control id of the "..." button of the file, colour and memo editors.
+constexpr int kEditorButtonId = 10002;
 
 const wchar_t* const kObjectTitles[] = {L"Object A", L"Object B"};
 
@@ -34,6 +43,7 @@ const wchar_t* const kObjectTitles[] = {L"Object A", L"Object B"};
 BEGIN_MESSAGE_MAP(CDemoForm, CDialog)
     ON_MESSAGE(PGM_PROPERTYCHANGE, &CDemoForm::OnPropertyChange)
     ON_MESSAGE(PGM_PROPERTYCHECK, &CDemoForm::OnPropertyCheck)
+    ON_MESSAGE(PGM_PROPERTYEXECUTE, &CDemoForm::OnPropertyExecute)
 END_MESSAGE_MAP()
 
 CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
@@ -53,7 +63,13 @@ CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
                     {1.0f, 2.0f, 0.0f},
                     {0.0f, 0.0f, 0.0f, 1.0f},
                     L"Box",
-                    L"Props"};
+                    L"Props",
+                    L"C:\\Projects\\Demo\\models\\crate.obj",
+                    L"C:\\Projects\\Demo\\readme.txt",
+                    {0.8f, 0.55f, 0.3f, 1.0f},
+                    {1.0f, 0.85f, 0.0f, 0.5f},
+                    {0.1f, 0.1f, 0.1f, 1.0f},
+                    {0.0f, 0.0f, 0.25f, 0.6f}};
     m_Objects[1] = {L"Barrel",
                     L"",
                     L"Iron",
@@ -67,7 +83,13 @@ CDemoForm::CDemoForm() : CDialog(IDD_DEMO_FORM)
                     {-4.5f, 0.0f, 7.25f},
                     {0.0f, 0.7071f, 0.0f, 0.7071f},
                     L"Cylinder",
-                    L"Dynamic objects"};
+                    L"Dynamic objects",
+                    L"D:\\Shared\\Library\\barrel.fbx",
+                    L"",
+                    {0.35f, 0.35f, 0.4f, 0.75f},
+                    {0.2f, 0.6f, 1.0f, 1.0f},
+                    {0.9f, 0.1f, 0.1f, 1.0f},
+                    {0.0f, 0.0f, 0.0f, 0.4f}};
 }
 
 BOOL CDemoForm::Create(CWnd* pParentWnd)
@@ -141,6 +163,22 @@ void CDemoForm::FillGrid()
     AddProperty(pChoices, L"Layer", L"Render layer, one of the object's own", ID_LAYER, PGT_ENUM,
                 &CDemoObject::strLayer,
                 L"$readonly$|Default|Props|Effects\n$READONLY$|Default|Dynamic objects|Triggers");
+    m_Grid.SetBasePath(kProjectFolder);
+    CZNPropertyGridCategory* pFiles = m_Grid.AddCategory(pRoot, L"Files", L"Below the project");
+    m_pModel = AddProperty(pFiles, L"Model", L"Mesh file, shown relative to the project", ID_MODEL,
+                           PGT_FILE, &CDemoObject::strModel, kModelFilter);
+    AddProperty(pFiles, L"Readme", L"Any file; ! asks the host to open it", ID_README, PGT_FILE,
+                &CDemoObject::strReadme);
+
+    CZNPropertyGridCategory* pColours = m_Grid.AddCategory(pRoot, L"Colours", L"RGBA");
+    m_pTint = AddProperty(pColours, L"Tint", L"Red, green, blue, alpha from 0 to 1", ID_TINT,
+                          PGT_COLORVECTOR4, &CDemoObject::cTint);
+    AddProperty(pColours, L"Highlight", L"As bytes", ID_HIGHLIGHT, PGT_COLORVECTOR4,
+                &CDemoObject::cHighlight, L"showasbyte");
+    AddProperty(pColours, L"Outline", L"Opaque", ID_OUTLINE, PGT_COLORVECTOR4,
+                &CDemoObject::cOutline, L"noalpha");
+    AddProperty(pColours, L"Shadow", L"Opaque, as bytes", ID_SHADOW, PGT_COLORVECTOR4,
+                &CDemoObject::cShadow, L"showasbyte;noalpha");
 
     CZNPropertyGridCategory* pAdvanced = m_Grid.AddCategory(pRoot, L"Advanced", L"Rarely used");
     AddProperty(pAdvanced, L"Tag", L"Editor tag", ID_TAG, PGT_TEXT, &CDemoObject::strTag);
@@ -156,28 +194,6 @@ void CDemoForm::FillGrid()
     m_pSource = AddProperty(pNotes, kSourceName, L"Lines as written; \"...\" opens a larger editor",
                             ID_SOURCE, PGT_MEMO, &CDemoObject::strSource,
                             L"Lines=2|HScroll=true|VScroll=true|Expand=true");
-}
-
-void CDemoForm::ExpandSource()
-{
-    CRect rcCell;
-    if (!m_Grid.ColumnRect(m_Grid.ComputeListIndex(m_pSource), 1, &rcCell))
-        return;
-    LPARAM lPoint = MAKELPARAM(rcCell.CenterPoint().x, rcCell.CenterPoint().y);
-    m_Grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
-    m_Grid.SendMessage(WM_LBUTTONUP, 0, lPoint);
-    // The open editor is the grid's child with a "..." button showing; the click runs the
-    // external editor's loop.
-    HWND hButton = nullptr;
-    for (HWND hChild = ::GetWindow(m_Grid.m_hWnd, GW_CHILD);
-         hChild != nullptr && hButton == nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        hButton = ::GetDlgItem(hChild, kExpandButtonId);
-        if (!::IsWindowVisible(hButton))
-            hButton = nullptr;
-    }
-    if (hButton != nullptr)
-        ::SendMessageW(hButton, BM_CLICK, 0, 0);
-    m_Grid.DeactivateProperty();
 }
 
 CWnd* CDemoForm::FindSourceEditor()
@@ -213,4 +229,45 @@ LRESULT CDemoForm::OnPropertyCheck(WPARAM wParam, LPARAM)
 {
     ShowNotification(L"PGM_PROPERTYCHECK", wParam);
     return 0;
+}
+
+// The demo takes the request to open a file itself and only tells of it: the shell is asked
+// when a host answers 0. The request carries the grid column, one more than the value index.
+LRESULT CDemoForm::OnPropertyExecute(WPARAM wParam, LPARAM lParam)
+{
+    CString strStatus;
+    strStatus.Format(L"Open requested: %s (value index %u)",
+                     reinterpret_cast<const wchar_t*>(lParam), unsigned(LOWORD(wParam)) - 1);
+    SetDlgItemText(IDC_STATUS, strStatus);
+    return 1;
+}
+
+bool CDemoForm::OpenEditor(IZNPropertyGridProperty* pProperty)
+{
+    int nRow = m_Grid.ComputeListIndex(pProperty);
+    CRect rcCell;
+    if (nRow < 0 || !m_Grid.ColumnRect(nRow, 1, &rcCell))
+        return false;
+    LPARAM lPoint = MAKELPARAM(rcCell.CenterPoint().x, rcCell.CenterPoint().y);
+    m_Grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+    m_Grid.SendMessage(WM_LBUTTONUP, 0, lPoint);
+    return true;
+}
+
+void CDemoForm::PressEditorButton(IZNPropertyGridProperty* pProperty)
+{
+    if (!OpenEditor(pProperty))
+        return;
+    // The open editor is the grid's child with a "..." button showing; the click runs the loop
+    // of the window the button opens.
+    HWND hButton = nullptr;
+    for (HWND hChild = ::GetWindow(m_Grid.m_hWnd, GW_CHILD);
+         hChild != nullptr && hButton == nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        hButton = ::GetDlgItem(hChild, kEditorButtonId);
+        if (!::IsWindowVisible(hButton))
+            hButton = nullptr;
+    }
+    if (hButton != nullptr)
+        ::SendMessageW(hButton, BM_CLICK, 0, 0);
+    m_Grid.DeactivateProperty();
 }

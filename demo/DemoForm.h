@@ -22,6 +22,12 @@ struct CDemoObject
     float vRotation[4];
     CString strShape;
     CString strLayer;
+    CString strModel;
+    CString strReadme;
+    float cTint[4];
+    float cHighlight[4];
+    float cOutline[4];
+    float cShadow[4];
 };
 
 class CDemoForm : public CDialog
@@ -37,9 +43,13 @@ public:
 
     // Opens the external editor of the first object's "Source" memo as a user does, with its
     // cell's "..." button, and returns once it closed and the cell's editor was closed too.
-    void ExpandSource();
+    void ExpandSource() { PressEditorButton(m_pSource); }
     // The external editor while it is open, or null.
     static CWnd* FindSourceEditor();
+    // The same for the first object's tint: the colour chooser opens.
+    void PickTint() { PressEditorButton(m_pTint); }
+    // Opens the editor of the first object's model file, as a click on its cell does.
+    bool OpenModelEditor() { return OpenEditor(m_pModel); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -49,6 +59,7 @@ protected:
     void OnCancel() override {}
     afx_msg LRESULT OnPropertyChange(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPropertyCheck(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPropertyExecute(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -61,6 +72,9 @@ private:
                                          eZNPropertyGridType eType, TField CDemoObject::*pField,
                                          const wchar_t* pszOptions = nullptr);
     void ShowNotification(const wchar_t* pszMessage, WPARAM wParam);
+    bool OpenEditor(IZNPropertyGridProperty* pProperty);
+    // Opens the property's editor and presses its "..." button.
+    void PressEditorButton(IZNPropertyGridProperty* pProperty);
 
     // The pane outlives the grid that writes into it.
     CZNPropertyGridHtmlCtrl m_HelpPane;
@@ -68,4 +82,6 @@ private:
     CDemoObject m_Objects[2];
     IZNPropertyGridProperty* m_pShape = nullptr;  // the editable enumeration
     IZNPropertyGridProperty* m_pSource = nullptr; // the memo that ExpandSource opens
+    IZNPropertyGridProperty* m_pModel = nullptr;  // a file property, for the pictures
+    IZNPropertyGridProperty* m_pTint = nullptr;   // a colour property, for the pictures
 };

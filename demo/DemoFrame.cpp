@@ -90,5 +90,10 @@ std::vector<CDemoScene> CDemoFrame::Scenes()
              if (CWnd* pEditor = CDemoForm::FindSourceEditor())
                  pEditor->PostMessage(WM_CLOSE);
          }},
+        {L"file-editor", [this] { m_Form.OpenModelEditor(); },
+         [this] { m_Form.GetGrid().DeactivateProperty(); }},
+        // The chooser runs its loop inside the button's click; the picture is taken in there.
+        {L"color-chooser", [this] { m_Form.PickTint(); },
+         [this] { GetLastActivePopup()->PostMessage(WM_COMMAND, IDCANCEL); }},
     };
 }

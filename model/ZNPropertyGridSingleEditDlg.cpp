@@ -7,7 +7,12 @@ BEGIN_MESSAGE_MAP(CZNPropertyGridSingleEditDlg, CZNPropertyGridPropertyValueDlg)
 END_MESSAGE_MAP()
 
 CZNPropertyGridSingleEditDlg::CZNPropertyGridSingleEditDlg(CWnd* pParent)
-    : CZNPropertyGridPropertyValueDlg(IDD, pParent)
+    : CZNPropertyGridSingleEditDlg(IDD, pParent)
+{
+}
+
+CZNPropertyGridSingleEditDlg::CZNPropertyGridSingleEditDlg(UINT nIDTemplate, CWnd* pParent)
+    : CZNPropertyGridPropertyValueDlg(nIDTemplate, pParent)
 {
 }
 

@@ -20,6 +20,9 @@ public:
     CWnd* GetEditField() override { return &m_Edit; }
 
 protected:
+    // For an editor with a template of its own that adds controls beside the edit control.
+    CZNPropertyGridSingleEditDlg(UINT nIDTemplate, CWnd* pParent);
+
     // Places the controls for the client size, at initialisation and at every resize. The edit
     // control has no border of its own: its left edge hides one pixel outside the editor, and
     // two pixels of the editor's background above it line its text up with the painted cells.

@@ -12,6 +12,8 @@
 //   void ValueText(TValue* pValue, CString& strText);   // the text the host asks for
 // and may provide, to show the value otherwise in the cell, its tip and the editor:
 //   void DisplayText(TValue* pValue, CString& strText);
+// otherwise in the cell alone (a path relative to the grid's base path):
+//   void CellText(PropertyGridDrawContext* pContext, TValue* pValue, CString& strText);
 // and the DrawText format of the cell's text, kValueTextFormat.
 // TValue is the host's storage of one value column (the first float of a vector). TEditor is
 // the type's editor, shared per grid window under the window property pszEditorName.
@@ -35,7 +37,7 @@ public:
         if (!this->DrawValueBase(pContext, nColumn, *pCell, rcText))
             return;
         CString strText;
-        Self().DisplayText(ValueAt(nColumn - 1), strText);
+        Self().CellText(pContext, ValueAt(nColumn - 1), strText);
         CDC::FromHandle(pContext->hDC)->DrawText(strText, &rcText, TProperty::kValueTextFormat);
     }
 
@@ -54,6 +56,12 @@ public:
 
     // Most types show the host's text; TProperty's own DisplayText hides this one.
     void DisplayText(TValue* pValue, CString& strText) { Self().ValueText(pValue, strText); }
+    // The cell shows what the tip and the editor show, unless TProperty's own CellText hides
+    // this one.
+    void CellText(PropertyGridDrawContext* pContext, TValue* pValue, CString& strText)
+    {
+        Self().DisplayText(pValue, strText);
+    }
 
     // How the cell writes the text: on one line, cut at its end when it is too long. A type
     // whose texts say most at their end (paths) hides this with its own.

@@ -1,7 +1,9 @@
 // The registry of property types. A type joins with one line in kTypes (and its header).
 #include "properties/ZNPropertyGridPropertyFactory.h"
 
+#include "properties/ZNPropertyGridPropertyColorVector4.h"
 #include "properties/ZNPropertyGridPropertyEnum.h"
+#include "properties/ZNPropertyGridPropertyFile.h"
 #include "properties/ZNPropertyGridPropertyFloat.h"
 #include "properties/ZNPropertyGridPropertyInteger.h"
 #include "properties/ZNPropertyGridPropertyMemo.h"
@@ -34,9 +36,11 @@ const PropertyType kTypes[] = {
     {PGT_TEXT, &Make<CZNPropertyGridPropertyText>},
     {PGT_INTEGER, &Make<CZNPropertyGridPropertyInteger>},
     {PGT_FLOAT, &Make<CZNPropertyGridPropertyFloat>},
+    {PGT_FILE, &Make<CZNPropertyGridPropertyFile>},
     {PGT_ENUM, &Make<CZNPropertyGridPropertyEnum>},
     {PGT_VECTOR3, &Make<CZNPropertyGridPropertyVector3>},
     {PGT_VECTOR4, &Make<CZNPropertyGridPropertyVector4>},
+    {PGT_COLORVECTOR4, &Make<CZNPropertyGridPropertyColorVector4>},
     {PGT_MEMO, &Make<CZNPropertyGridPropertyMemo>},
 };
 

@@ -52,8 +52,22 @@ public:
     void DisplayText(float* pValue, CString& strText);
 };
 
-// The editor of either vector type: the edited text goes through the property's ParseValue, and
-// the host's floats are replaced only when a component differs.
+// The edited text of a vector or colour, read with the property's ParseValue, replaces the
+// host's TProperty::kComponents floats when a component differs; true when they were replaced.
+template <class TProperty>
+bool StoreParsedComponents(TProperty& property, const wchar_t* pszText, float* pValue)
+{
+    float parsed[TProperty::kComponents];
+    // What did not parse is 0 already; how much did is not needed.
+    property.ParseValue(pszText, parsed);
+    // Exact comparison, so a NaN on either side counts as a change.
+    if (std::equal(std::begin(parsed), std::end(parsed), pValue))
+        return false;
+    std::copy(std::begin(parsed), std::end(parsed), pValue);
+    return true;
+}
+
+// The editor of either vector type.
 template <class TProperty>
 class CZNPropertyGridVectorValueDlg : public CZNPropertyGridTextualValueDlg<TProperty, float>
 {
@@ -62,15 +76,9 @@ public:
 
     void ApplyValue() override
     {
-        if (this->m_pValue != nullptr) {
-            float parsed[TProperty::kComponents];
-            // What did not parse is 0 already; how much did is not needed.
-            static_cast<TProperty*>(this->m_pProperty)->ParseValue(this->GetEditText(), parsed);
-            // Exact comparison, so a NaN on either side counts as a change.
-            this->m_bChanged = !std::equal(std::begin(parsed), std::end(parsed), this->m_pValue);
-            if (this->m_bChanged)
-                std::copy(std::begin(parsed), std::end(parsed), this->m_pValue);
-        }
+        if (this->m_pValue != nullptr)
+            this->m_bChanged = StoreParsedComponents(*static_cast<TProperty*>(this->m_pProperty),
+                                                     this->GetEditText(), this->m_pValue);
         CZNPropertyGridSingleEditDlg::ApplyValue();
     }
 };

@@ -15,3 +15,15 @@
 #define IDD_PROPERTYGRID_MEMO 10011       // the memo's in-place editor: a rich edit and "..."
 #define IDD_PROPERTYGRID_MEMOEDITOR 10012 // the memo's resizable external editor
 #define IDC_PROPERTYGRID_MEMO_TEXT 10007  // the rich edit of IDD_PROPERTYGRID_MEMOEDITOR
+#define IDD_PROPERTYGRID_FILE 10004       // the file editor: edit control, browse and execute
+#define IDC_PROPERTYGRID_EXECUTE 10003    // the "!" button of the file editor
+#define IDD_PROPERTYGRID_COLOR 10008      // the colour editor: edit control and pick button
+#define IDD_COLORDIALOG 151               // the colour chooser, over the system's colour dialog
+#define IDC_COLORDIALOG_PALETTE 9039      // the chooser's strip of named custom colours
+#define IDC_COLORDIALOG_DESCRIPTION 9040  // the description of the palette's current entry
+#define IDC_COLORDIALOG_SAVE 9005         // saves the palette to a file
+#define IDC_COLORDIALOG_LOAD 9003         // loads the palette from a file
+#define IDC_COLORDIALOG_ALPHA 1006        // the alpha field, 0 to 255
+#define IDC_COLORDIALOG_ALPHALABEL 729    // its label
+#define IDI_COLORDIALOG_LOAD 10009        // 16 x 16 icon of the load button
+#define IDI_COLORDIALOG_SAVE 10010        // 16 x 16 icon of the save button

@@ -567,11 +567,9 @@ protected:
     // PreModal finds the owner with GetSafeOwner (disabling the owner's top-level window in
     // m_hWndTop when it differs from the owner) and hooks the creation of the next window to
     // this object; PostModal unhooks, detaches and enables m_hWndTop again. A common dialog's
-    // DoModal runs its system dialog between the two, as DoModal here runs its own:
-    //     HWND hWndOwner = PreModal();  // the owner to give the system dialog
-    //     AfxUnhookWindowCreate();      // the system dialog's window is hooked as it needs
-    //     if hWndOwner is enabled: disable it, run GetOpenFileName or ChooseColor, enable it
-    //     PostModal();
+    // DoModal (afxdlgs.h) runs its system dialog between the two: the colour dialog keeps the
+    // creation hook, so that the system's dialog window becomes the object's; the file dialog
+    // unhooks, disables the owner itself and lets its hook procedure attach the window.
     HWND PreModal();
     void PostModal();
 

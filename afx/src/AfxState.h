@@ -20,6 +20,7 @@ struct RoutingState
     const MSG* pOuterMsg = nullptr;      // the one being handled when it was sent; null at the top
     int nDispatchDepth = 0;              // window procedures running on the stack
     CWnd* pWndInit = nullptr;            // the object that the next created window belongs to
+    CWnd* pAlternateWndInit = nullptr;   // the file dialog its hook procedure attaches to
     HHOOK hCbtHook = nullptr;            // installed on first use, kept for the thread's life
     HWND hLockoutNotifyWindow = nullptr; // the window whose UpdateData is running
     CFrameWnd* pRoutingFrame = nullptr;  // the frame whose OnCmdMsg is running
@@ -47,3 +48,6 @@ ModuleState& Module();
 void DeleteTempMapsWhenIdle();
 
 } // namespace afx_internal
+
+// The hook procedure the framework gives every common dialog (CCommonDialog.cpp).
+UINT_PTR CALLBACK AfxCommDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Input.h"
+#include "MainWindowTest.h"
 #include "ModalTestSupport.h"
 
 #include <memory>
@@ -36,22 +37,7 @@ void ClickAsTheUserDoes(HWND hWnd, POINT point)
     pgtest::PumpMessages();
 }
 
-// A visible top-level window that is the application's main window for the test.
-class DialogOwners : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(main.CreateEx(0, nullptr, L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
-                                  500, 400, nullptr, nullptr));
-        mainWindow = std::make_unique<pgtest::MainWindowScope>(&main);
-        main.SetForegroundWindow();
-        pgtest::PumpMessages();
-    }
-
-    CWnd main;
-    std::unique_ptr<pgtest::MainWindowScope> mainWindow; // ends before the window does
-};
+using DialogOwners = pgtest::MainWindowTest;
 
 TEST_F(DialogOwners, AModalDialogWithoutAParentIsOwnedByTheMainWindowAndDisablesIt)
 {

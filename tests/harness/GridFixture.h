@@ -31,7 +31,9 @@ public:
 };
 
 // A host window that keeps the notifications the grid sends it, each with what m_Snapshot reads
-// when it arrives. It answers a change with kChangeAnswer, which the editor gets back.
+// when it arrives (for PGM_PROPERTYEXECUTE: the text it carries), then does what m_React says. It
+// answers a change with kChangeAnswer, which the editor gets back, and a request to open a file
+// with m_nExecuteAnswer.
 template <class TWindow> class CRecording : public TWindow
 {
 public:
@@ -43,16 +45,26 @@ public:
         CString strValue;
     };
     std::function<CString()> m_Snapshot;
+    std::function<void(UINT nMessage)> m_React; // what the host does with what it heard
+    LRESULT m_nExecuteAnswer = 0;               // non-zero: the host opens the file itself
     std::vector<Notification> m_Changes;
     std::vector<Notification> m_Checks;
+    std::vector<Notification> m_Executes;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message != PGM_PROPERTYCHANGE && message != PGM_PROPERTYCHECK)
+        if (message == PGM_PROPERTYEXECUTE)
+            m_Executes.push_back({wParam, lParam, reinterpret_cast<const wchar_t*>(lParam)});
+        else if (message == PGM_PROPERTYCHANGE || message == PGM_PROPERTYCHECK)
+            (message == PGM_PROPERTYCHANGE ? m_Changes : m_Checks)
+                .push_back({wParam, lParam, m_Snapshot ? m_Snapshot() : CString()});
+        else
             return TWindow::WindowProc(message, wParam, lParam);
-        (message == PGM_PROPERTYCHANGE ? m_Changes : m_Checks)
-            .push_back({wParam, lParam, m_Snapshot ? m_Snapshot() : CString()});
+        if (m_React)
+            m_React(message);
+        if (message == PGM_PROPERTYEXECUTE)
+            return m_nExecuteAnswer;
         return message == PGM_PROPERTYCHANGE ? kChangeAnswer : 0;
     }
 };

@@ -16,6 +16,8 @@ constexpr DWORD kQuietRoundWaitMs = 2;
 // A window that keeps its queue busy (a fast timer, a handler that posts to itself) must not
 // hang the test that touched it.
 constexpr ULONGLONG kLongestPumpMs = 5000;
+// Longer than any tool tip's delay.
+constexpr ULONGLONG kLongestToolTipWaitMs = 5000;
 // Moves between the press and the release of a drag.
 constexpr LONG kDragSteps = 4;
 
@@ -197,6 +199,25 @@ bool SendMouseAt(HWND hWnd, POINT clientPoint, std::initializer_list<DWORD> even
     return taken && landed;
 }
 
+// A tool-tip window of this thread that shows.
+HWND ShownToolTip()
+{
+    HWND hShown = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            wchar_t szClass[32] = L"";
+            GetClassNameW(hWnd, szClass, 32);
+            if (IsWindowVisible(hWnd) && wcscmp(szClass, TOOLTIPS_CLASSW) == 0) {
+                *reinterpret_cast<HWND*>(lParam) = hWnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&hShown));
+    return hShown;
+}
+
 } // namespace
 
 void PumpMessages()
@@ -332,6 +353,25 @@ bool TypeText(const std::wstring& text)
         allTaken = allTaken && taken;
     }
     return allTaken;
+}
+
+std::wstring WaitForToolTip()
+{
+    const ULONGLONG deadline = GetTickCount64() + kLongestToolTipWaitMs;
+    while (GetTickCount64() < deadline) {
+        PumpMessages();
+        if (HWND hToolTip = ShownToolTip()) {
+            wchar_t szText[256] = L"";
+            TOOLINFOW ti = {};
+            ti.cbSize = TTTOOLINFOW_V2_SIZE;
+            ti.lpszText = szText;
+            if (SendMessageW(hToolTip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&ti)))
+                return szText;
+        }
+        MsgWaitForMultipleObjectsEx(0, nullptr, kQuietRoundWaitMs, QS_ALLINPUT,
+                                    MWMO_INPUTAVAILABLE);
+    }
+    return L"";
 }
 
 std::wstring ClipboardText()

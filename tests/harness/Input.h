@@ -46,6 +46,10 @@ bool PressKeyWith(WORD modifierVk, WORD vk);
 // keys, which is what a typist does and what dialog navigation reacts to.
 bool TypeText(const std::wstring& text);
 
+// Handles messages until a tool tip of this thread shows (the mouse rests on a tool, for the
+// system's delay), and returns its text; empty when none shows within five seconds.
+std::wstring WaitForToolTip();
+
 // The clipboard's text, as another program reads it or puts it there (CF_UNICODETEXT). Reading
 // gives an empty text when there is none; putting answers false when the clipboard is busy.
 std::wstring ClipboardText();

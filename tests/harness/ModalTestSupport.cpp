@@ -2,6 +2,9 @@
 
 #include "Input.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace pgtest {
 
 namespace {
@@ -12,8 +15,7 @@ constexpr UINT kGiveUpAfterMs = 10000;
 constexpr UINT kWatchEveryMs = 20;
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-MessageBoxWatcher* g_pWatcher = nullptr;
-WindowSteps* g_pSteps = nullptr;
+std::vector<ModalWatcher*> g_watchers; // the live watchers, each with its timer
 
 std::wstring TextOf(HWND hWnd)
 {
@@ -22,12 +24,31 @@ std::wstring TextOf(HWND hWnd)
     return strText.GetString();
 }
 
-bool IsOpenMessageBox(HWND hWnd)
+// A dialog the user could work with now: shown, and not disabled by a dialog open over it.
+bool IsShownDialog(HWND hWnd)
 {
     wchar_t szClass[16] = L"";
     ::GetClassNameW(hWnd, szClass, 16);
-    return ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) && wcscmp(szClass, L"#32770") == 0 &&
-           ::GetDlgItem(hWnd, kMessageBoxTextId) != nullptr;
+    return ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd) && wcscmp(szClass, L"#32770") == 0;
+}
+
+std::vector<HWND> ShownDialogs()
+{
+    std::vector<HWND> dialogs;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            if (IsShownDialog(hWnd))
+                reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&dialogs));
+    return dialogs;
+}
+
+bool IsOpenMessageBox(HWND hWnd)
+{
+    return ::GetDlgItem(hWnd, kMessageBoxTextId) != nullptr;
 }
 
 ShownMessageBox Describe(HWND hBox)
@@ -91,102 +112,151 @@ void CScriptedDialog::OnTimer(UINT_PTR nIDEvent)
         m_script(*this);
 }
 
-MessageBoxWatcher::MessageBoxWatcher(int nAnswer)
-    : m_nAnswer(nAnswer), m_nTimer(::SetTimer(nullptr, 0, kWatchEveryMs, &OnTimer)),
-      m_bAnswering(false)
+//---------------------------------------------------------------------------------------------
+// Dialogs the test waits for
+
+DialogMatch DialogCaptioned(std::wstring strCaption)
 {
-    g_pWatcher = this;
+    return [strCaption](HWND hDialog) { return TextOf(hDialog) == strCaption; };
 }
 
-MessageBoxWatcher::~MessageBoxWatcher()
+ModalWatcher::ModalWatcher()
+    : m_nTimer(::SetTimer(nullptr, 0, kWatchEveryMs, &OnTimer)), m_nGaveUp(0)
+{
+    g_watchers.push_back(this);
+}
+
+ModalWatcher::~ModalWatcher()
 {
     ::KillTimer(nullptr, m_nTimer);
-    g_pWatcher = nullptr;
+    g_watchers.erase(std::find(g_watchers.begin(), g_watchers.end(), this));
 }
 
-void CALLBACK MessageBoxWatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+void ModalWatcher::Expect(DialogMatch match, DialogSteps steps)
 {
-    if (g_pWatcher != nullptr)
-        g_pWatcher->AnswerOpenBoxes();
+    m_handlers.push_back({std::move(match), std::move(steps), false, false});
 }
 
-// The click runs the box's own handling before the box's loop sees that it ended; the timer
-// may fire again meanwhile.
-void MessageBoxWatcher::AnswerOpenBoxes()
+void ModalWatcher::Always(DialogMatch match, DialogSteps steps)
 {
-    if (m_bAnswering)
-        return;
-    m_bAnswering = true;
-    std::vector<HWND> boxes;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            if (IsOpenMessageBox(hWnd))
-                reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&boxes));
-    for (HWND hBox : boxes) {
+    m_handlers.push_back({std::move(match), std::move(steps), true, false});
+}
+
+bool ModalWatcher::AllHandled() const
+{
+    return m_nGaveUp == 0 && std::all_of(m_handlers.begin(), m_handlers.end(),
+                                         [](const Handler& h) { return h.bRepeat || h.bUsed; });
+}
+
+bool ModalWatcher::WaitUntilHandled()
+{
+    ULONGLONG nGiveUp = ::GetTickCount64() + kGiveUpAfterMs;
+    while (!AllHandled() && m_nGaveUp == 0 && ::GetTickCount64() < nGiveUp) {
+        PumpMessages();
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, kWatchEveryMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+    return AllHandled();
+}
+
+void CALLBACK ModalWatcher::OnTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    for (ModalWatcher* pWatcher : g_watchers) {
+        if (pWatcher->m_nTimer == nIDEvent) {
+            pWatcher->HandleOpenDialogs();
+            return;
+        }
+    }
+}
+
+bool ModalWatcher::IsHandled(HWND hDialog) const
+{
+    return std::any_of(m_handled.begin(), m_handled.end(),
+                       [hDialog](const Handled& handled) { return handled.hDialog == hDialog; });
+}
+
+// Steps run from inside this function and may come back into it from the loops of the dialogs
+// they open: a dialog is marked before its steps begin, and lists are walked by index.
+void ModalWatcher::HandleOpenDialogs()
+{
+    EndOverdueDialogs();
+    for (HWND hDialog : ShownDialogs()) {
+        if (!IsShownDialog(hDialog) || IsHandled(hDialog))
+            continue;
+        for (size_t i = 0; i < m_handlers.size(); ++i) {
+            if (m_handlers[i].bUsed || !m_handlers[i].match(hDialog))
+                continue;
+            m_handlers[i].bUsed = !m_handlers[i].bRepeat;
+            m_handled.push_back({hDialog, ::GetTickCount64() + ULONGLONG(kGiveUpAfterMs)});
+            DialogSteps steps = m_handlers[i].steps;
+            steps(hDialog);
+            break;
+        }
+    }
+}
+
+void ModalWatcher::EndOverdueDialogs()
+{
+    ULONGLONG nNow = ::GetTickCount64();
+    for (Handled& handled : m_handled) {
+        if (nNow > handled.nDeadline && ::IsWindowVisible(handled.hDialog)) {
+            handled.nDeadline = ULLONG_MAX;
+            ++m_nGaveUp;
+            ::EndDialog(handled.hDialog, IDCANCEL);
+        }
+    }
+    m_handled.erase(
+        std::remove_if(m_handled.begin(), m_handled.end(),
+                       [](const Handled& handled) { return !::IsWindow(handled.hDialog); }),
+        m_handled.end());
+}
+
+bool ClickDlgItem(HWND hDialog, int nID)
+{
+    HWND hItem = ::GetDlgItem(hDialog, nID);
+    CRect rcItem;
+    return hItem != nullptr && ::GetClientRect(hItem, &rcItem) &&
+           Click(hItem, rcItem.CenterPoint());
+}
+
+bool TypeIntoDlgItem(HWND hDialog, int nID, const std::wstring& text)
+{
+    // Ctrl+End, then Ctrl+Shift+Home: the whole text is selected, in one line or many.
+    return ClickDlgItem(hDialog, nID) && KeyDown(VK_CONTROL) && PressKey(VK_END) &&
+           KeyDown(VK_SHIFT) && PressKey(VK_HOME) && KeyUp(VK_SHIFT) && KeyUp(VK_CONTROL) &&
+           (text.empty() ? PressKey(VK_DELETE) : TypeText(text));
+}
+
+std::wstring DlgItemText(HWND hDialog, int nID)
+{
+    HWND hItem = ::GetDlgItem(hDialog, nID);
+    return hItem != nullptr ? TextOf(hItem) : std::wstring();
+}
+
+std::vector<std::wstring> ComboItems(HWND hDialog, int nID)
+{
+    std::vector<std::wstring> items;
+    HWND hList = ::GetDlgItem(hDialog, nID);
+    int nCount = int(::SendMessageW(hList, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < nCount; ++i) {
+        wchar_t szItem[256] = L"";
+        ::SendMessageW(hList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(szItem));
+        items.push_back(szItem);
+    }
+    return items;
+}
+
+//---------------------------------------------------------------------------------------------
+// Message boxes
+
+MessageBoxWatcher::MessageBoxWatcher(int nAnswer)
+{
+    m_watcher.Always(&IsOpenMessageBox, [this, nAnswer](HWND hBox) {
         m_shown.push_back(Describe(hBox));
         const std::vector<int>& buttons = m_shown.back().buttons;
-        HWND hButton = ::GetDlgItem(hBox, m_nAnswer);
-        if (hButton == nullptr && !buttons.empty())
-            hButton = ::GetDlgItem(hBox, buttons.front());
-        CRect rcButton;
-        ::GetClientRect(hButton, &rcButton);
-        pgtest::Click(hButton, rcButton.CenterPoint());
-    }
-    m_bAnswering = false;
-}
-
-WindowSteps::WindowSteps(std::wstring strTitle, std::function<void(HWND)> steps)
-    : m_strTitle(std::move(strTitle)), m_steps(std::move(steps)),
-      m_nTimer(::SetTimer(nullptr, 0, kWatchEveryMs, &OnTimer)), m_hWndLast(nullptr),
-      m_bRunning(false), m_nRuns(0), m_nLeftOpen(0)
-{
-    g_pSteps = this;
-}
-
-WindowSteps::~WindowSteps()
-{
-    ::KillTimer(nullptr, m_nTimer);
-    g_pSteps = nullptr;
-}
-
-void CALLBACK WindowSteps::OnTimer(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (g_pSteps != nullptr)
-        g_pSteps->RunForNewWindow();
-}
-
-void WindowSteps::RunForNewWindow()
-{
-    if (m_bRunning)
-        return;
-    std::pair<const std::wstring*, HWND> search = {&m_strTitle, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto* pSearch = reinterpret_cast<std::pair<const std::wstring*, HWND>*>(lParam);
-            if (!::IsWindowVisible(hWnd) || !::IsWindowEnabled(hWnd) ||
-                TextOf(hWnd) != *pSearch->first)
-                return TRUE;
-            pSearch->second = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    HWND hWnd = search.second;
-    if (hWnd == nullptr || hWnd == m_hWndLast)
-        return;
-    m_hWndLast = hWnd;
-    m_bRunning = true;
-    ++m_nRuns;
-    m_steps(hWnd);
-    if (::IsWindowVisible(hWnd)) {
-        ++m_nLeftOpen;
-        ::PostMessageW(hWnd, WM_CLOSE, 0, 0);
-    }
-    m_bRunning = false;
+        int nButton =
+            ::GetDlgItem(hBox, nAnswer) != nullptr || buttons.empty() ? nAnswer : buttons.front();
+        ClickDlgItem(hBox, nButton);
+    });
 }
 
 MainWindowScope::MainWindowScope(CWnd* pWnd) : m_pPrevious(AfxGetApp()->m_pMainWnd)

@@ -1,6 +1,7 @@
 // Pieces for tests of modal windows: a modal dialog that runs a test's steps from inside its own
-// loop, a watcher that answers the message boxes code under test opens, and the application's
-// main window for the length of a test.
+// loop, a watcher that handles the dialogs and message boxes code under test opens (the system's
+// file and colour dialogs among them), and the application's main window for the length of a
+// test.
 #pragma once
 
 #include <afxwin.h>
@@ -37,6 +38,78 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// Tells a dialog the test waits for by its window.
+using DialogMatch = std::function<bool(HWND hDialog)>;
+// What the test does with the dialog: fill its fields, press its buttons, read what it shows.
+using DialogSteps = std::function<void(HWND hDialog)>;
+
+// A shown, enabled top-level dialog (class #32770) of this thread whose caption is strCaption.
+DialogMatch DialogCaptioned(std::wstring strCaption);
+
+// While it lives, the modal dialogs this thread opens are handled as the test says, from inside
+// whatever modal loop shows them: a thread timer looks for shown, enabled dialogs, and the first
+// waiting handler that matches one runs its steps on it. Steps may open further dialogs (a
+// button that opens a file dialog), which are handled from inside those steps. A handled dialog
+// that is still shown ten seconds after its steps began is ended with IDCANCEL, so that a step
+// that failed lets the test fail instead of hanging it.
+class ModalWatcher
+{
+public:
+    ModalWatcher();
+    ~ModalWatcher();
+    ModalWatcher(const ModalWatcher&) = delete;
+    ModalWatcher& operator=(const ModalWatcher&) = delete;
+
+    // The next dialog that matches gets the steps, once. Handlers wait in the order given.
+    void Expect(DialogMatch match, DialogSteps steps);
+    // Every dialog that matches, now and later, gets the steps.
+    void Always(DialogMatch match, DialogSteps steps);
+
+    // Every expected dialog came, and none had to be ended for the test.
+    bool AllHandled() const;
+    // Handles messages until every expected dialog came, for ten seconds at most; then as
+    // AllHandled. For input whose handling may still be on its way.
+    bool WaitUntilHandled();
+    // Dialogs ended because their steps did not close them.
+    int GaveUp() const { return m_nGaveUp; }
+
+private:
+    struct Handler
+    {
+        DialogMatch match;
+        DialogSteps steps;
+        bool bRepeat; // every matching dialog, not only the next
+        bool bUsed;   // a one-time handler has run
+    };
+    struct Handled
+    {
+        HWND hDialog;
+        ULONGLONG nDeadline; // when it is ended unless it closed
+    };
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD);
+    void HandleOpenDialogs();
+    void EndOverdueDialogs();
+    bool IsHandled(HWND hDialog) const;
+
+    UINT_PTR m_nTimer;               // the thread timer that looks for dialogs
+    std::vector<Handler> m_handlers; // in the order given
+    std::vector<Handled> m_handled;  // dialogs whose steps began, until they close
+    int m_nGaveUp;                   // dialogs ended for the test
+};
+
+// Controls of the system's Explorer file dialog (Open and Save As).
+constexpr int kFileNameField = 1148;
+constexpr int kFileTypeList = 1136;
+
+// Dialog steps with the user's own input: a click on a control, text typed into an edit field
+// after its old text was selected (so that it is replaced), the text a control shows.
+bool ClickDlgItem(HWND hDialog, int nID);
+bool TypeIntoDlgItem(HWND hDialog, int nID, const std::wstring& text);
+std::wstring DlgItemText(HWND hDialog, int nID);
+// The items of a combo box of the dialog, in order.
+std::vector<std::wstring> ComboItems(HWND hDialog, int nID);
+
 // What a message box showed.
 struct ShownMessageBox
 {
@@ -55,49 +128,12 @@ class MessageBoxWatcher
 {
 public:
     explicit MessageBoxWatcher(int nAnswer = IDOK);
-    ~MessageBoxWatcher();
-    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
-    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
 
     const std::vector<ShownMessageBox>& Shown() const { return m_shown; }
 
 private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    void AnswerOpenBoxes();
-
-    int m_nAnswer;                        // the button to press
-    UINT_PTR m_nTimer;                    // the thread timer that looks for boxes
-    bool m_bAnswering;                    // a click is on its way
     std::vector<ShownMessageBox> m_shown; // every box seen, in order
-};
-
-// While it lives, runs a test's steps from inside the modal loop of every window titled
-// strTitle that opens on this thread (once per window, when it shows and is enabled). A window
-// the steps leave open is asked to close, so that a failed step ends the loop instead of
-// hanging the test.
-class WindowSteps
-{
-public:
-    WindowSteps(std::wstring strTitle, std::function<void(HWND)> steps);
-    ~WindowSteps();
-    WindowSteps(const WindowSteps&) = delete;
-    WindowSteps& operator=(const WindowSteps&) = delete;
-
-    // How many windows the steps ran for, and how many of them they left open.
-    int Runs() const { return m_nRuns; }
-    int LeftOpen() const { return m_nLeftOpen; }
-
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    void RunForNewWindow();
-
-    std::wstring m_strTitle;           // the window's text
-    std::function<void(HWND)> m_steps; // what to do in it
-    UINT_PTR m_nTimer;                 // the thread timer that looks for the window
-    HWND m_hWndLast;                   // the window the steps last ran for
-    bool m_bRunning;                   // the steps are running (and pumping messages)
-    int m_nRuns;                       // windows the steps ran for
-    int m_nLeftOpen;                   // windows still shown after their steps
+    ModalWatcher m_watcher;               // finds the boxes; made last, ended first
 };
 
 // Makes pWnd the application's main window until the scope ends.

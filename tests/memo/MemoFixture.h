@@ -115,13 +115,13 @@ protected:
     bool OpenExternal(IZNPropertyGridProperty* pProperty, const std::wstring& strTitle,
                       const std::function<void(HWND)>& steps)
     {
-        WindowSteps watcher(strTitle, steps);
+        ModalWatcher watcher;
+        watcher.Expect(DialogCaptioned(strTitle), steps);
         if (!ClickCell(pProperty, 1))
             return false;
         CRect rcButton;
         ::GetClientRect(ExpandButton(), &rcButton);
-        return Click(ExpandButton(), rcButton.CenterPoint()) && watcher.Runs() == 1 &&
-               watcher.LeftOpen() == 0;
+        return Click(ExpandButton(), rcButton.CenterPoint()) && watcher.WaitUntilHandled();
     }
 };
 
