@@ -534,29 +534,50 @@ bool IsDescendantWithId(HWND hWndParent, HWND hWnd, UINT nID)
            (::GetParent(hWnd) == hWndParent || ::IsChild(hWndParent, hWnd));
 }
 
-// The descendant of the framework's own that measures the items of control nID. Asking the
-// window manager for the window tree costs a round trip to the window server per window, and a
-// list box measures every row it inserts; the control is found without it. It is nearly always
-// the control whose message the framework was handling when the request came: a list box
-// measures a row from inside its LB_INSERTSTRING. Otherwise the framework's windows are looked
-// through, and the window tree is walked, as GetDescendantWindow does, only when several of them
-// carry the id.
-CWnd* FindMeasuringChild(const CWnd* pParent, UINT nID)
+// Whether msg inserts the item that the request measures: a list or combo box measures the
+// item it adds from inside the message that adds it, with the data that message carries.
+bool InsertsMeasuredItem(const MSG& msg, const MEASUREITEMSTRUCT& mis)
+{
+    UINT nCtlType = 0;
+    switch (msg.message) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+        nCtlType = ODT_LISTBOX;
+        break;
+    case CB_ADDSTRING:
+    case CB_INSERTSTRING:
+        nCtlType = ODT_COMBOBOX;
+        break;
+    default:
+        return false;
+    }
+    return mis.CtlType == nCtlType && mis.itemData == ULONG_PTR(msg.lParam);
+}
+
+// The descendant of the framework's own that measures the items of the control that asks.
+// Asking the window manager for the window tree, or for a window's id or parent, costs a round
+// trip to the window server per window, and a list box measures every row it inserts; the
+// control is found without it. It is nearly always the control whose message the framework was
+// handling when the request came: a list box measures a row from inside its LB_INSERTSTRING,
+// with that message's item data. Otherwise the framework's windows are looked through, and the
+// window tree is walked, as GetDescendantWindow does, only when several of them carry the id.
+CWnd* FindMeasuringChild(const CWnd* pParent, const MEASUREITEMSTRUCT& mis)
 {
     const MSG* pOuter = Routing().pOuterMsg;
-    if (pOuter != nullptr && IsDescendantWithId(pParent->m_hWnd, pOuter->hwnd, nID)) {
+    if (pOuter != nullptr && (InsertsMeasuredItem(*pOuter, mis) ||
+                              IsDescendantWithId(pParent->m_hWnd, pOuter->hwnd, mis.CtlID))) {
         if (CWnd* pSender = CWnd::FromHandlePermanent(pOuter->hwnd))
             return pSender;
     }
     CWnd* pFound = nullptr;
     int nFound = 0;
     WindowMap().ForEachPermanent([&](HWND hWnd, CWnd* pWnd) {
-        if (IsDescendantWithId(pParent->m_hWnd, hWnd, nID)) {
+        if (IsDescendantWithId(pParent->m_hWnd, hWnd, mis.CtlID)) {
             pFound = pWnd;
             ++nFound;
         }
     });
-    return nFound > 1 ? pParent->GetDescendantWindow(int(nID), TRUE) : pFound;
+    return nFound > 1 ? pParent->GetDescendantWindow(int(mis.CtlID), TRUE) : pFound;
 }
 
 } // namespace
@@ -564,7 +585,7 @@ CWnd* FindMeasuringChild(const CWnd* pParent, UINT nID)
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
     if (lpMeasureItemStruct->CtlType != ODT_MENU) {
-        CWnd* pChild = FindMeasuringChild(this, lpMeasureItemStruct->CtlID);
+        CWnd* pChild = FindMeasuringChild(this, *lpMeasureItemStruct);
         if (pChild != nullptr && pChild->SendChildNotifyLastMsg())
             return;
     }
