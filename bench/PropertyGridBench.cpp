@@ -109,18 +109,40 @@ void PrintLoad()
 
 LRESULT CALLBACK FloorWndProc(HWND, UINT, WPARAM, LPARAM);
 
-// What the floor's rows show when it paints: texts at the grid's column positions.
+// What the floor's rows show when they are painted, as the grid's rows do: the name and a value
+// per value column, in the grid's font, at the grid's column positions.
 struct FloorPaint
 {
-    HFONT hFont = nullptr;
-    std::vector<int> columnWidths;
+    HFONT hFont = nullptr;         // the status font, as the grid's
+    std::vector<int> columnWidths; // the name column's, then the value columns'
     std::vector<const wchar_t*> texts;
 };
 FloorPaint g_floorPaint;
 
+LOGFONTW StatusFont()
+{
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof(metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    return metrics.lfStatusFont;
+}
+
+// Columns of 100 pixels after the gutter, the last one taking the rest of the width.
+void SetFloorColumns(SIZE listSize, int nValueColumns)
+{
+    if (g_floorPaint.hFont == nullptr) {
+        LOGFONTW lf = StatusFont();
+        g_floorPaint.hFont = ::CreateFontIndirectW(&lf);
+    }
+    g_floorPaint.columnWidths.assign(size_t(nValueColumns), 100);
+    g_floorPaint.columnWidths.push_back(int(listSize.cx) - kRowHeight - 100 * nValueColumns);
+    g_floorPaint.texts.assign(size_t(nValueColumns + 1), L"Value");
+    g_floorPaint.texts[0] = L"Property";
+}
+
 void DrawFloorRow(const DRAWITEMSTRUCT& dis)
 {
-    if (g_floorPaint.columnWidths.empty() || dis.itemID == UINT(-1))
+    if (dis.itemID == UINT(-1))
         return;
     RECT rcRow = dis.rcItem;
     ::FillRect(dis.hDC, &rcRow, ::GetSysColorBrush(COLOR_WINDOW));
@@ -163,8 +185,9 @@ DWORD ListBoxStyle()
 class CFloor
 {
 public:
-    CFloor(SIZE listSize, int nHorizontalExtent)
+    CFloor(SIZE listSize, int nHorizontalExtent, int nValueColumns)
     {
+        SetFloorColumns(listSize, nValueColumns);
         static const ATOM s_atom = [] {
             WNDCLASSW wc = {};
             wc.lpfnWndProc = FloorWndProc;
@@ -333,7 +356,7 @@ int PopulatedRows(int nProperties)
 
 double RoundTripUs()
 {
-    CFloor floor(kListSize, g_nListExtent);
+    CFloor floor(kListSize, g_nListExtent, 2);
     HWND hParent = ::GetParent(floor.List());
     double dStart = NowMs();
     for (int i = 0; i < kRoundTrips; ++i)
@@ -384,7 +407,7 @@ double PopulateGrid(int nProperties)
 
 double PopulateFloor(int nProperties)
 {
-    CFloor floor(kListSize, g_nListExtent);
+    CFloor floor(kListSize, g_nListExtent, 2);
     double dStart = NowMs();
     floor.BeginBatch();
     for (int i = 0; i < PopulatedRows(nProperties); ++i)
@@ -421,7 +444,7 @@ double ToggleGrid(int nProperties)
 
 double ToggleFloor(int nProperties)
 {
-    CFloor floor(kListSize, g_nListExtent);
+    CFloor floor(kListSize, g_nListExtent, 2);
     floor.BeginBatch();
     for (int i = 0; i <= nProperties; ++i)
         floor.Insert(i);
@@ -466,31 +489,16 @@ double PaintGrid()
     return PerPaint(page.grid);
 }
 
-LOGFONTW StatusFont()
-{
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof(metrics);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    return metrics.lfStatusFont;
-}
-
 double PaintFloor()
 {
-    CFloor floor(kPageSize, g_nPageExtent);
-    LOGFONTW lf = StatusFont();
-    g_floorPaint.hFont = ::CreateFontIndirectW(&lf);
-    g_floorPaint.columnWidths = {100, 100, 100, int(kPageSize.cx) - kRowHeight - 300};
-    g_floorPaint.texts = {L"Property", L"Value", L"Value", L"Value"};
+    CFloor floor(kPageSize, g_nPageExtent, 3);
     floor.BeginBatch();
     for (int i = 0; i < kPageRows; ++i)
         floor.Insert(i);
     floor.EndBatch();
     ::SendMessageW(floor.List(), LB_SETCURSEL, 1, 0);
     RunLoopUntilIdle();
-    double dPerPaint = PerPaint(floor.List());
-    ::DeleteObject(g_floorPaint.hFont);
-    g_floorPaint = FloorPaint();
-    return dPerPaint;
+    return PerPaint(floor.List());
 }
 
 //---------------------------------------------------------------------------------------------
