@@ -313,6 +313,36 @@ TEST_F(BatchTest, AdditionsEndAsRowByRow)
     }
 }
 
+// Additions to a collapsed category make no row and leave the grid as it is painted, the last
+// category's too. A new row goes to the end of the list only where nothing follows its
+// category: not when the category has properties after its last sub-category, nor when the
+// root has properties after the last category.
+TEST_F(BatchTest, AdditionsGoWhereTheTreeOrdersThem)
+{
+    Build(30, 0, 600);
+    ASSERT_TRUE(m_Grid.ToggleExpand(m_B));
+    ASSERT_TRUE(m_Grid.ToggleExpand(m_C));
+    pgtest::PumpMessages();
+    const std::vector<void*> before = Rows();
+    Fill(m_B, 300);
+    Fill(m_C, 300);
+    pgtest::PumpMessages();
+    EXPECT_EQ(Rows(), before);
+    ExpectPaintedWhole();
+    ASSERT_TRUE(m_Grid.ToggleExpand(m_B));
+    ASSERT_TRUE(m_Grid.ToggleExpand(m_C));
+    pgtest::PumpMessages();
+    EXPECT_EQ(Rows(), TreeRows());
+
+    CZNPropertyGridCategory* pD = Category(m_C, L"D");
+    AddText(m_pRoot, 9000);
+    Fill(pD, 300);
+    Fill(m_C, 300);
+    pgtest::PumpMessages();
+    EXPECT_EQ(Rows(), TreeRows());
+    ExpectPaintedWhole();
+}
+
 // While the additions wait for the host's loop, whatever reads the list, and a paint the host
 // asks for, see the rows as the row-by-row steps have them.
 TEST_F(BatchTest, TheListIsAsRowByRowBeforeTheLoopRuns)
