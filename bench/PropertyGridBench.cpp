@@ -24,7 +24,7 @@ namespace {
 constexpr int kSizes[] = {1000, 10000, 100000};
 constexpr int kPropertiesPerCategory = 100;
 constexpr int kRowHeight = 18;
-constexpr int kRuns = 3;
+constexpr int kRuns = 5;
 constexpr int kPaints = 40;
 constexpr int kRoundTrips = 2000;
 constexpr UINT kListId = 1000;
