@@ -88,6 +88,7 @@ private:
     HWND m_hWndGrid;          // the grid window the holder hangs on
     const wchar_t* m_pszName; // the window property's name, a literal
 
-    // The holder GetOrCreate found last, until it is released.
-    static inline CZNPropertyGridEditorHolder* s_pLastFound = nullptr;
+    // The holder GetOrCreate found last on this thread, until it is released. A grid and its
+    // properties live on the thread of its window; grids on other threads have their own.
+    static inline thread_local CZNPropertyGridEditorHolder* s_pLastFound = nullptr;
 };
