@@ -53,8 +53,9 @@ constexpr int kNameColumnWidth = 100;
 
 bool HasProperty(const CZNPropertyGridCategory* pCategory, const IZNPropertyGridProperty* pProperty)
 {
+    // From the end: a host mostly removes what it added last.
     const auto& properties = pCategory->m_Properties;
-    return std::find(properties.begin(), properties.end(), pProperty) != properties.end();
+    return std::find(properties.rbegin(), properties.rend(), pProperty) != properties.rend();
 }
 
 bool HasSubCategory(const CZNPropertyGridCategory* pParent,
@@ -213,9 +214,13 @@ bool CZNPropertyGrid::RemoveCategory(CZNPropertyGridCategory* pParent,
     // A property that tracks the mouse may be one of those about to go.
     if (m_pCaptureProperty != nullptr)
         ReleaseCaptureProperty();
+    // A host removes one call at a time, as it adds: the rows that go join one batch. The
+    // category's own row stays where it is while its content goes.
+    int nRow = ComputeListIndex(pCategory);
+    if (nRow >= 0)
+        DeferRedraw();
     if (pCategory->IsExpanded())
         ToggleExpand(pCategory);
-    int nRow = ComputeListIndex(pCategory);
     if (nRow >= 0)
         DeleteRow(nRow);
     return pParent->RemoveCategory(pCategory);
@@ -257,9 +262,12 @@ bool CZNPropertyGrid::RemoveProperty(CZNPropertyGridCategory* pCategory,
     if (pProperty == m_pCaptureProperty)
         ReleaseCaptureProperty();
     if (m_pRootCategory != nullptr) {
-        int nRow = ComputeListIndex(pProperty);
-        if (nRow >= 0)
+        int nRow = RowOfProperty(pCategory, pProperty);
+        // Joins a batch, as the removal of a category does.
+        if (nRow >= 0) {
+            DeferRedraw();
             DeleteRow(nRow);
+        }
     }
     return pCategory->RemoveProperty(pProperty);
 }

@@ -33,6 +33,16 @@ bool IsLastInRowOrder(const CZNPropertyGridCategory* pCategory)
     return true;
 }
 
+// Whether no row of another object follows pChild, one of the owner's own: the owner's
+// properties follow its sub-categories, so a sub-category must have no properties after it and
+// a property be the last of them; and nothing may follow the owner's content.
+bool IsLastOfRowOrder(const CZNPropertyGridCategory* pOwner, const void* pChild)
+{
+    const auto& properties = pOwner->m_Properties;
+    return IsLastInRowOrder(pOwner) &&
+           (properties.empty() || static_cast<const void*>(properties.back()) == pChild);
+}
+
 } // namespace
 
 int CZNPropertyGrid::ComputeListIndex(CZNPropertyGridCategory* pCategory, void* pTarget,
@@ -80,14 +90,19 @@ int CZNPropertyGrid::RowOfNewChild(CZNPropertyGridCategory* pOwner, void* pChild
 {
     if (!ShowsContent(pOwner))
         return -1;
-    // The owner's properties follow its sub-categories; a new property is the last of them.
-    const auto& properties = pOwner->m_Properties;
-    bool bLast = IsLastInRowOrder(pOwner) &&
-                 (properties.empty() || static_cast<void*>(properties.back()) == pChild);
-    if (bLast)
+    if (IsLastOfRowOrder(pOwner, pChild))
         return RowCount();
     int nCounter = 0;
     return ComputeListIndex(m_pRootCategory, pChild, nCounter);
+}
+
+// A host that removes what it added last removes the list's last row, found without a walk.
+int CZNPropertyGrid::RowOfProperty(CZNPropertyGridCategory* pCategory,
+                                   IZNPropertyGridProperty* pProperty)
+{
+    if (ShowsContent(pCategory) && IsLastOfRowOrder(pCategory, pProperty))
+        return RowCount() - 1;
+    return ComputeListIndex(pProperty);
 }
 
 void CZNPropertyGrid::InsertRow(int nIndex, int eKind, void* pObject)

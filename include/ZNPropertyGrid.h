@@ -266,6 +266,8 @@ private:
     void DeleteRow(int nIndex);
     // The row an object just appended to pOwner's own content takes; -1 without one.
     int RowOfNewChild(CZNPropertyGridCategory* pOwner, void* pChild);
+    // The row of a property of pCategory; -1 without one.
+    int RowOfProperty(CZNPropertyGridCategory* pCategory, IZNPropertyGridProperty* pProperty);
     CZNPropertyGridItem* GetRowItem(int nRow) const;
     // What a row record shows; null for a missing record or one of the other kind.
     static CZNPropertyGridCategory* CategoryOf(const CZNPropertyGridItem* pItem);
