@@ -232,6 +232,35 @@ TEST_F(BatchTest, RemovalEndsAsRowByRow)
     }
 }
 
+// A host removes properties one call at a time, the last first: from the last category (whose
+// last row is the list's) and from one in the middle (whose rows are found by the walk).
+TEST_F(BatchTest, RemovalsOfPropertiesEndAsRowByRow)
+{
+    // B's rows are 32 to 631, C's 633 to 1832.
+    const Place places[] = {{0, 5}, {200, 210}, {500, 20}, {1000, 1010}, {1000, 300}, {1300, 1500}};
+    for (bool bLast : {false, true}) {
+        for (Place place : places) {
+            SCOPED_TRACE(testing::Message() << (bLast ? "last" : "middle") << ", top " << place.nTop
+                                            << ", selection " << place.nSelection);
+            Build(30, 600, 1200);
+            Show(place);
+            CZNPropertyGridCategory* pTarget = bLast ? m_C : m_B;
+            const std::vector<IZNPropertyGridProperty*> properties = pTarget->m_Properties;
+            const int nEnd = RowOf(pTarget) + 1 + int(properties.size());
+            for (int i = 1; i <= 400; ++i)
+                ASSERT_TRUE(m_Grid.RemoveProperty(pTarget, properties[properties.size() - i]));
+            RowByRow([&] {
+                m_Reference.Delete(nEnd - 400, 400);
+                pgtest::PumpMessages();
+            });
+            ExpectRowByRowOutcome();
+            ExpectPaintedWhole();
+            for (CZNPropertyGridCategory* pCategory : {m_A, m_B, m_C})
+                ASSERT_TRUE(m_Grid.RemoveCategory(m_pRoot, pCategory));
+        }
+    }
+}
+
 // Taller rows among the others: the rows that fill the view are fewer, and the top row's moves
 // count them.
 TEST_F(BatchTest, RowsOfDifferentHeightsEndAsRowByRow)
