@@ -108,6 +108,8 @@ BOOL CDemoForm::OnInitDialog()
 {
     CDialog::OnInitDialog();
     FillGrid();
+    // Setting the check boxes told the form too; the status line starts with the user's doing.
+    SetDlgItemText(IDC_STATUS, L"No notification yet");
     m_Grid.AttachHTMLHelp(&m_HelpPane);
     return TRUE;
 }
@@ -120,6 +122,7 @@ CDemoForm::AddProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszNam
 {
     IZNPropertyGridProperty* pProperty =
         m_Grid.AddProperty(pCategory, pszName, pszHelp, nID, eType, pszOptions);
+    m_FirstOfType.emplace(eType, pProperty);
     for (int nObject = 0; nObject < 2; ++nObject)
         m_Grid.SetPropertyValue(pCategory, pProperty, nObject, &(m_Objects[nObject].*pField));
     return pProperty;
@@ -165,14 +168,14 @@ void CDemoForm::FillGrid()
                 L"$readonly$|Default|Props|Effects\n$READONLY$|Default|Dynamic objects|Triggers");
     m_Grid.SetBasePath(kProjectFolder);
     CZNPropertyGridCategory* pFiles = m_Grid.AddCategory(pRoot, L"Files", L"Below the project");
-    m_pModel = AddProperty(pFiles, L"Model", L"Mesh file, shown relative to the project", ID_MODEL,
-                           PGT_FILE, &CDemoObject::strModel, kModelFilter);
+    AddProperty(pFiles, L"Model", L"Mesh file, shown relative to the project", ID_MODEL, PGT_FILE,
+                &CDemoObject::strModel, kModelFilter);
     AddProperty(pFiles, L"Readme", L"Any file; ! asks the host to open it", ID_README, PGT_FILE,
                 &CDemoObject::strReadme);
 
     CZNPropertyGridCategory* pColours = m_Grid.AddCategory(pRoot, L"Colours", L"RGBA");
-    m_pTint = AddProperty(pColours, L"Tint", L"Red, green, blue, alpha from 0 to 1", ID_TINT,
-                          PGT_COLORVECTOR4, &CDemoObject::cTint);
+    AddProperty(pColours, L"Tint", L"Red, green, blue, alpha from 0 to 1", ID_TINT,
+                PGT_COLORVECTOR4, &CDemoObject::cTint);
     AddProperty(pColours, L"Highlight", L"As bytes", ID_HIGHLIGHT, PGT_COLORVECTOR4,
                 &CDemoObject::cHighlight, L"showasbyte");
     AddProperty(pColours, L"Outline", L"Opaque", ID_OUTLINE, PGT_COLORVECTOR4,
@@ -245,8 +248,17 @@ LRESULT CDemoForm::OnPropertyExecute(WPARAM wParam, LPARAM lParam)
 bool CDemoForm::OpenEditor(IZNPropertyGridProperty* pProperty)
 {
     int nRow = m_Grid.ComputeListIndex(pProperty);
+    if (nRow < 0)
+        return false;
+    // A click lands only on a shown cell: a row that does not show whole is scrolled to the top.
+    m_Grid.SetTopIndex(0);
+    CRect rcClient;
+    m_Grid.GetClientRect(&rcClient);
+    CRect rcRow;
+    if (m_Grid.GetItemRect(nRow, &rcRow) == LB_ERR || rcRow.bottom > rcClient.bottom)
+        m_Grid.SetTopIndex(nRow);
     CRect rcCell;
-    if (nRow < 0 || !m_Grid.ColumnRect(nRow, 1, &rcCell))
+    if (!m_Grid.ColumnRect(nRow, 1, &rcCell) || rcCell.IsRectEmpty())
         return false;
     LPARAM lPoint = MAKELPARAM(rcCell.CenterPoint().x, rcCell.CenterPoint().y);
     m_Grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);

@@ -5,6 +5,8 @@
 #include <ZNPropertyGrid.h>
 #include <ZNPropertyGridHtmlCtrl.h>
 
+#include <map>
+
 // What the demo edits: one object per value column.
 struct CDemoObject
 {
@@ -47,9 +49,10 @@ public:
     // The external editor while it is open, or null.
     static CWnd* FindSourceEditor();
     // The same for the first object's tint: the colour chooser opens.
-    void PickTint() { PressEditorButton(m_pTint); }
-    // Opens the editor of the first object's model file, as a click on its cell does.
-    bool OpenModelEditor() { return OpenEditor(m_pModel); }
+    void PickTint() { PressEditorButton(m_FirstOfType[PGT_COLORVECTOR4]); }
+    // Opens the editor of the first object's value of the first property of that type, as a
+    // click on its cell does.
+    bool OpenEditorOf(eZNPropertyGridType eType) { return OpenEditor(m_FirstOfType[eType]); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -82,6 +85,6 @@ private:
     CDemoObject m_Objects[2];
     IZNPropertyGridProperty* m_pShape = nullptr;  // the editable enumeration
     IZNPropertyGridProperty* m_pSource = nullptr; // the memo that ExpandSource opens
-    IZNPropertyGridProperty* m_pModel = nullptr;  // a file property, for the pictures
-    IZNPropertyGridProperty* m_pTint = nullptr;   // a colour property, for the pictures
+    // The first property of each type, whose editors the pictures show.
+    std::map<eZNPropertyGridType, IZNPropertyGridProperty*> m_FirstOfType;
 };

@@ -79,6 +79,12 @@ void CDemoFrame::OnTimer(UINT_PTR nIDEvent)
     DestroyWindow();
 }
 
+CDemoScene CDemoFrame::EditorScene(const wchar_t* pszName, eZNPropertyGridType eType)
+{
+    return {pszName, [this, eType] { m_Form.OpenEditorOf(eType); },
+            [this] { m_Form.GetGrid().DeactivateProperty(); }};
+}
+
 std::vector<CDemoScene> CDemoFrame::Scenes()
 {
     return {
@@ -90,8 +96,14 @@ std::vector<CDemoScene> CDemoFrame::Scenes()
              if (CWnd* pEditor = CDemoForm::FindSourceEditor())
                  pEditor->PostMessage(WM_CLOSE);
          }},
-        {L"file-editor", [this] { m_Form.OpenModelEditor(); },
-         [this] { m_Form.GetGrid().DeactivateProperty(); }},
+        EditorScene(L"text-editor", PGT_TEXT),
+        EditorScene(L"integer-editor", PGT_INTEGER),
+        EditorScene(L"float-editor", PGT_FLOAT),
+        EditorScene(L"vector3-editor", PGT_VECTOR3),
+        EditorScene(L"vector4-editor", PGT_VECTOR4),
+        EditorScene(L"file-editor", PGT_FILE),
+        EditorScene(L"color-editor", PGT_COLORVECTOR4),
+        EditorScene(L"memo-editor", PGT_MEMO),
         // The chooser runs its loop inside the button's click; the picture is taken in there.
         {L"color-chooser", [this] { m_Form.PickTint(); },
          [this] { GetLastActivePopup()->PostMessage(WM_COMMAND, IDCANCEL); }},

@@ -26,6 +26,8 @@ private:
     void FitToForm();
     // The states the pictures show, in the order they are taken.
     std::vector<CDemoScene> Scenes();
+    // The form with the in-place editor of the first property of that type open.
+    CDemoScene EditorScene(const wchar_t* pszName, eZNPropertyGridType eType);
 
     CDemoForm m_Form;
     CString m_strScreenshotFolder;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs the demo host under Wine.
 # Without DISPLAY it runs headless (Wine's null display driver), saves PNG pictures of the demo
-# (the form, and each open list or dialog it shows off) and prints their paths. With DISPLAY set
-# it opens the window on that display.
+# (the form, each type's in-place editor, and each open list or dialog it shows off) and prints
+# their paths. With DISPLAY set it opens the window on that display.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
