@@ -555,12 +555,13 @@ bool InsertsMeasuredItem(const MSG& msg, const MEASUREITEMSTRUCT& mis)
 }
 
 // The descendant of the framework's own that measures the items of the control that asks.
-// Asking the window manager for the window tree, or for a window's id or parent, costs a round
-// trip to the window server per window, and a list box measures every row it inserts; the
-// control is found without it. It is nearly always the control whose message the framework was
-// handling when the request came: a list box measures a row from inside its LB_INSERTSTRING,
-// with that message's item data. Otherwise the framework's windows are looked through, and the
-// window tree is walked, as GetDescendantWindow does, only when several of them carry the id.
+// Asking the window manager for the window tree costs a round trip to the window server per
+// window, and even a window's id and parent cost a call into the system each; a list box
+// measures every row it inserts, so the control is found without them where it can be. It is
+// nearly always the control whose message the framework was handling when the request came: a
+// list box measures a row from inside its LB_INSERTSTRING, with that message's item data.
+// Otherwise the framework's windows are looked through, and the window tree is walked, as
+// GetDescendantWindow does, only when several of them carry the id.
 CWnd* FindMeasuringChild(const CWnd* pParent, const MEASUREITEMSTRUCT& mis)
 {
     const MSG* pOuter = Routing().pOuterMsg;
