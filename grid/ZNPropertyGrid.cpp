@@ -53,8 +53,9 @@ constexpr int kNameColumnWidth = 100;
 
 bool HasProperty(const CZNPropertyGridCategory* pCategory, const IZNPropertyGridProperty* pProperty)
 {
+    // From the end: a host mostly removes what it added last.
     const auto& properties = pCategory->m_Properties;
-    return std::find(properties.begin(), properties.end(), pProperty) != properties.end();
+    return std::find(properties.rbegin(), properties.rend(), pProperty) != properties.rend();
 }
 
 bool HasSubCategory(const CZNPropertyGridCategory* pParent,
@@ -71,8 +72,8 @@ CZNPropertyGrid::CZNPropertyGrid()
       m_nGutterWidth(kGutterWidth), m_rcWindow{0, 0, 0, 0}, m_ptOrigin{0, 0}, m_nDragColumn(-1),
       m_nDragLeft(0), m_nMinimumWidth(0), m_nSavedLastWidth(0), m_pActiveProperty(nullptr),
       m_nCurrentColumn(1), m_pCaptureProperty(nullptr), m_pHtmlHelp(nullptr),
-      m_pMessageWindow(nullptr), m_bRedrawSuspended(false), m_bResumePosted(false), m_nBusyDepth(0),
-      m_bDestroyPosted(false)
+      m_pMessageWindow(nullptr), m_bRedrawSuspended(false), m_bResumePosted(false),
+      m_bOneCallBatch(false), m_bInRowChange(false), m_nBusyDepth(0), m_bDestroyPosted(false)
 {
     LoadHTMLTemplate(IDR_PROPERTYGRID_HELP, m_strHtmlTemplate);
     ReplaceUserValues(m_strHtmlTemplate);
@@ -186,7 +187,7 @@ CZNPropertyGridCategory* CZNPropertyGrid::AddCategory(CZNPropertyGridCategory* p
         return nullptr;
     AddColumnTexts(pCategory);
 
-    int nRow = ComputeListIndex(pCategory);
+    int nRow = RowOfNewChild(pParent, pCategory);
     if (nRow >= 0) {
         DeferRedraw();
         InsertRow(nRow, ITEM_CATEGORY, pCategory);
@@ -219,11 +220,15 @@ bool CZNPropertyGrid::RemoveCategory(CZNPropertyGridCategory* pParent,
     // A property that tracks the mouse may be one of those about to go.
     if (m_pCaptureProperty != nullptr)
         ReleaseCaptureProperty();
-    if (pCategory->IsExpanded())
-        ToggleExpand(pCategory);
+    // A host removes one call at a time, as it adds: the rows that go join one batch. The
+    // category's own row stays where it is while its content goes.
     int nRow = ComputeListIndex(pCategory);
     if (nRow >= 0)
-        DeleteString(UINT(nRow));
+        DeferRedraw();
+    if (pCategory->IsExpanded())
+        ToggleExpand(pCategory);
+    if (nRow >= 0)
+        DeleteRow(nRow);
     return pParent->RemoveCategory(pCategory);
 }
 
@@ -241,11 +246,12 @@ IZNPropertyGridProperty* CZNPropertyGrid::AddProperty(CZNPropertyGridCategory* p
         return nullptr;
 
     if (m_pRootCategory != nullptr) {
-        int nRow = ComputeListIndex(pProperty);
-        if (nRow >= 0) {
-            DeferRedraw();
+        int nRow = RowOfNewChild(pCategory, pProperty);
+        // A property without a row joins the batch too, so that the relayout below waits for
+        // the batch's one repaint.
+        DeferRedraw();
+        if (nRow >= 0)
             InsertRow(nRow, ITEM_PROPERTY, pProperty);
-        }
     }
     UpdateRelativePosition();
     return pProperty;
@@ -262,9 +268,12 @@ bool CZNPropertyGrid::RemoveProperty(CZNPropertyGridCategory* pCategory,
     if (pProperty == m_pCaptureProperty)
         ReleaseCaptureProperty();
     if (m_pRootCategory != nullptr) {
-        int nRow = ComputeListIndex(pProperty);
-        if (nRow >= 0)
-            DeleteString(UINT(nRow));
+        int nRow = RowOfProperty(pCategory, pProperty);
+        // Joins a batch, as the removal of a category does.
+        if (nRow >= 0) {
+            DeferRedraw();
+            DeleteRow(nRow);
+        }
     }
     return pCategory->RemoveProperty(pProperty);
 }

@@ -77,11 +77,9 @@ int CZNPropertyGrid::ColumnLeft(int nColumn) const
     return nLeft;
 }
 
-int CZNPropertyGrid::AvailableWidth() const
+int CZNPropertyGrid::AvailableWidth()
 {
-    CRect rcClient(0, 0, 0, 0);
-    GetClientRect(&rcClient);
-    return rcClient.Width() - m_nGutterWidth;
+    return ClientSize().cx - m_nGutterWidth;
 }
 
 void CZNPropertyGrid::NormalizeColumns()
@@ -93,7 +91,13 @@ void CZNPropertyGrid::NormalizeColumns()
 
 void CZNPropertyGrid::SetHorizontalExtent()
 {
-    CListBox::SetHorizontalExtent(TotalColumnWidth() + ::GetSystemMetrics(SM_CXVSCROLL));
+    // Every property added lays the columns out again; an extent that stays is not sent, so
+    // that a batch of additions keeps the list box's top row where the batch put it.
+    int nExtent = TotalColumnWidth() + ScrollBarWidth();
+    if (HorizontalExtent() != nExtent) {
+        CListBox::SetHorizontalExtent(nExtent);
+        m_Facts.nHorizontalExtent = nExtent;
+    }
 }
 
 int CZNPropertyGrid::ColumnFromPoint(CPoint point) const

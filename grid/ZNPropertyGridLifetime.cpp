@@ -12,6 +12,7 @@
 
 LRESULT CZNPropertyGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    NoteListBoxMessage(message);
     // A modal loop run from inside a message (a dialog the host shows in its answer) may
     // deliver the request early: the last scope to close asks again.
     if (message == PGM_DESTROYDEFERRED) {

@@ -6,6 +6,44 @@
 #include "model/ZNPropertyGridProperty.h"
 
 #include <new>
+#include <utility>
+
+namespace {
+
+// Whether every row of the category's own content is in the list: the root's always is, any
+// other category's while it and each category above it are expanded.
+bool ShowsContent(const CZNPropertyGridCategory* pCategory)
+{
+    for (; pCategory->m_pParent != nullptr; pCategory = pCategory->m_pParent) {
+        if (!pCategory->IsExpanded())
+            return false;
+    }
+    return true;
+}
+
+// Whether no row follows the category's content: it is the last sub-category of its parent,
+// the parent has no properties after it, and so on up to the root.
+bool IsLastInRowOrder(const CZNPropertyGridCategory* pCategory)
+{
+    for (; pCategory->m_pParent != nullptr; pCategory = pCategory->m_pParent) {
+        const CZNPropertyGridCategory* pParent = pCategory->m_pParent;
+        if (pParent->m_Categories.back() != pCategory || !pParent->m_Properties.empty())
+            return false;
+    }
+    return true;
+}
+
+// Whether no row of another object follows pChild, one of the owner's own: the owner's
+// properties follow its sub-categories, so a sub-category must have no properties after it and
+// a property be the last of them; and nothing may follow the owner's content.
+bool IsLastOfRowOrder(const CZNPropertyGridCategory* pOwner, const void* pChild)
+{
+    const auto& properties = pOwner->m_Properties;
+    return IsLastInRowOrder(pOwner) &&
+           (properties.empty() || static_cast<const void*>(properties.back()) == pChild);
+}
+
+} // namespace
 
 int CZNPropertyGrid::ComputeListIndex(CZNPropertyGridCategory* pCategory, void* pTarget,
                                       int& nCounter)
@@ -46,15 +84,50 @@ int CZNPropertyGrid::ComputeListIndex(IZNPropertyGridProperty* pProperty)
     return ComputeListIndex(m_pRootCategory, pProperty, nCounter);
 }
 
+// A host mostly appends to the last category; its new rows then go to the end of the list
+// without a walk over the rows before them.
+int CZNPropertyGrid::RowOfNewChild(CZNPropertyGridCategory* pOwner, void* pChild)
+{
+    if (!ShowsContent(pOwner))
+        return -1;
+    if (IsLastOfRowOrder(pOwner, pChild))
+        return RowCount();
+    int nCounter = 0;
+    return ComputeListIndex(m_pRootCategory, pChild, nCounter);
+}
+
+// A host that removes what it added last removes the list's last row, found without a walk.
+int CZNPropertyGrid::RowOfProperty(CZNPropertyGridCategory* pCategory,
+                                   IZNPropertyGridProperty* pProperty)
+{
+    if (ShowsContent(pCategory) && IsLastOfRowOrder(pCategory, pProperty))
+        return RowCount() - 1;
+    return ComputeListIndex(pProperty);
+}
+
 void CZNPropertyGrid::InsertRow(int nIndex, int eKind, void* pObject)
 {
     // Without a record the row is still inserted, so that rows and tree stay in step; every
     // reader of a row treats a missing record as nothing to do.
     auto* pItem = new (std::nothrow) CZNPropertyGridItem{eKind, pObject};
-    LRESULT lResult = SendMessage(LB_INSERTSTRING, WPARAM(nIndex), reinterpret_cast<LPARAM>(pItem));
+    PrepareRowChange(nIndex);
+    int nRows = m_Facts.nRows;
+    LRESULT lResult =
+        SendToListBox(LB_INSERTSTRING, WPARAM(nIndex), reinterpret_cast<LPARAM>(pItem));
+    bool bInserted = lResult != LB_ERR && lResult != LB_ERRSPACE;
+    m_Facts.nRows = bInserted && nRows >= 0 ? nRows + 1 : -1;
     // A row the list box did not take has no one to free its record.
-    if (lResult == LB_ERR || lResult == LB_ERRSPACE)
+    if (!bInserted)
         delete pItem;
+}
+
+void CZNPropertyGrid::DeleteRow(int nIndex)
+{
+    PrepareRowChange(nIndex);
+    LRESULT lResult = SendToListBox(LB_DELETESTRING, WPARAM(nIndex), 0);
+    m_Facts.nRows = lResult == LB_ERR ? -1 : int(lResult);
+    // The list box may take its top row back once few rows are left.
+    m_Facts.nTopRow = -1;
 }
 
 CZNPropertyGridItem* CZNPropertyGrid::GetRowItem(int nRow) const
@@ -110,18 +183,26 @@ bool CZNPropertyGrid::ToggleExpand(CZNPropertyGridCategory* pCategory)
         return false;
 
     bool bBatch = SuspendRedraw();
+    bool bWasOneCall = std::exchange(m_bOneCallBatch, true);
     // The rows change while the flag still tells the old state, which the walks rely on.
     if (pCategory->IsExpanded()) {
         int nRows = 0;
         ComputeListIndex(pCategory, nullptr, nRows);
         // From the bottom up, so that each deletion leaves the rows still to go in place.
         for (int nDelete = nRow + nRows; nDelete > nRow; --nDelete)
-            DeleteString(UINT(nDelete));
+            DeleteRow(nDelete);
     } else {
         int nIndex = nRow + 1;
         PopulateList(pCategory, nIndex);
     }
     pCategory->m_dwFlags ^= 1;
+    m_bOneCallBatch = bWasOneCall;
+    // A batch the host's additions opened goes on, with the window's drawing on again; this
+    // one ends here.
+    if (bBatch || !m_bRedrawSuspended)
+        RestoreTopRow();
+    else
+        ShowDrawing();
     if (bBatch)
         ResumeRedraw();
     return true;
@@ -135,56 +216,4 @@ void CZNPropertyGrid::OnLbnSelchange()
         SetHelp(pCategory);
     else if (IZNPropertyGridProperty* pProperty = PropertyOf(pItem))
         SetHelp(pProperty);
-}
-
-//---------------------------------------------------------------------------------------------
-// Redraw batching
-
-bool CZNPropertyGrid::SuspendRedraw()
-{
-    if (m_bRedrawSuspended || !IsWindowVisible())
-        return false;
-    SetRedraw(FALSE);
-    m_bRedrawSuspended = true;
-    return true;
-}
-
-void CZNPropertyGrid::ResumeRedraw()
-{
-    m_bRedrawSuspended = false;
-    SetRedraw(TRUE);
-    // With erase: rows may have gone, and the buffer below the last row must be cleared.
-    Invalidate(TRUE);
-}
-
-// A host adds categories and properties one call at a time, with no call that ends the
-// series; the redraw stays off until its message loop runs again.
-void CZNPropertyGrid::DeferRedraw()
-{
-    if (!SuspendRedraw())
-        return;
-    // Rows inserted without redraw invalidate nothing; this makes a paint that the host asks
-    // for before its loop runs again (UpdateWindow) show them.
-    Invalidate(TRUE);
-    if (m_bResumePosted)
-        return;
-    m_bResumePosted = PostMessage(PGM_RESUMEREDRAW) != FALSE;
-    if (!m_bResumePosted)
-        ResumeRedraw();
-}
-
-LRESULT CZNPropertyGrid::OnResumeRedraw(WPARAM, LPARAM)
-{
-    m_bResumePosted = false;
-    if (m_bRedrawSuspended)
-        ResumeRedraw();
-    return 0;
-}
-
-// While the redraw is off the resumption invalidates everything anyway; an invalidation costs
-// a round trip to the window server, which a series of 10,000 additions would pay each time.
-void CZNPropertyGrid::InvalidateGrid(BOOL bErase)
-{
-    if (!m_bRedrawSuspended)
-        Invalidate(bErase);
 }

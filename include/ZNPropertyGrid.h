@@ -199,8 +199,6 @@ public:
     afx_msg LRESULT OnNavigateToBlank(WPARAM wParam, LPARAM lParam);
 
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
     void PopulateList(CZNPropertyGridCategory* pCategory, int& nIndex);
     void HandleReturnEvent(eReturnEvent eEvent, CZNPropertyGridItem* pItem);
     bool GetNextEnabledCell(int nRow, int nColumn, int& nOutRow, int& nOutColumn);
@@ -282,6 +280,11 @@ private:
 
     // Rows
     void InsertRow(int nIndex, int eKind, void* pObject);
+    void DeleteRow(int nIndex);
+    // The row an object just appended to pOwner's own content takes; -1 without one.
+    int RowOfNewChild(CZNPropertyGridCategory* pOwner, void* pChild);
+    // The row of a property of pCategory; -1 without one.
+    int RowOfProperty(CZNPropertyGridCategory* pCategory, IZNPropertyGridProperty* pProperty);
     CZNPropertyGridItem* GetRowItem(int nRow) const;
     // What a row record shows; null for a missing record or one of the other kind.
     static CZNPropertyGridCategory* CategoryOf(const CZNPropertyGridItem* pItem);
@@ -290,16 +293,44 @@ private:
     void DestroyRootCategory();
     void AddColumnTexts(CZNPropertyGridCategory* pCategory);
 
-    // Redraw batching: every row inserted into a shown list box costs a repaint and a
-    // scroll-bar update, so many rows are inserted with redraw off and painted once.
+    // The scroll bars as shown: which of them and their ranges, pages and positions.
+    struct ScrollBarsState
+    {
+        DWORD dwStyle;         // WS_VSCROLL and WS_HSCROLL as set
+        SCROLLINFO vertical;   // range, page and position
+        SCROLLINFO horizontal; // likewise
+        bool operator==(const ScrollBarsState& other) const;
+    };
+
+    // Batches of row changes: the redraw off until the batch ends, and the list box's top row
+    // moved next to the rows a batch changes far from it (ZNPropertyGridBatch.cpp).
     bool SuspendRedraw();
     void ResumeRedraw();
     void DeferRedraw();
     void InvalidateGrid(BOOL bErase);
     afx_msg LRESULT OnResumeRedraw(WPARAM wParam, LPARAM lParam);
+    // Every message: the deferred destruction's count (ZNPropertyGridLifetime.cpp), and what
+    // the grid knows of its list box.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void NoteListBoxMessage(UINT message);
+    LRESULT SendToListBox(UINT message, WPARAM wParam, LPARAM lParam);
+    int ListBoxFact(int& nFact, UINT message);
+    int RowCount();
+    int TopRow();
+    CSize ClientSize();
+    int ViewHeight();
+    int HorizontalExtent();
+    int ScrollBarWidth();
+    void PrepareRowChange(int nRow);
+    void MoveTopRowNear(int nRow, bool bDescending);
+    void RestoreTopRow();
+    void SetTopRow(int nTop);
+    void ShowDrawing();
+    ScrollBarsState ScrollBars() const;
+    int RowFillingView(int nRow, int nStep);
 
     // Columns
-    int AvailableWidth() const;
+    int AvailableWidth();
     int ColumnLeft(int nColumn) const;
     int TotalColumnWidth() const;
     void BeginColumnDrag();
@@ -329,8 +360,35 @@ private:
     // Help pane
     void ShowHelpPage(const wchar_t* pszName, const wchar_t* pszHelp);
 
+    // What the grid last learned of its list box, so that a batch need not ask for every row;
+    // -1 for what it does not know. Whatever reaches the list box besides the grid's own row
+    // changes and plain reads makes the grid forget it.
+    struct ListBoxFacts
+    {
+        int nRows = -1;             // rows in the list
+        int nTopRow = -1;           // its top row
+        CSize size{-1, -1};         // the client area's size
+        int nHorizontalExtent = -1; // its horizontal extent
+        int nScrollBarWidth = -1;   // the system's width of a vertical scroll bar
+    };
+
+    // A batch's move of the list box's top row away from where the row-by-row steps leave it.
+    struct TopRowMove
+    {
+        int nRestore = -1;           // that top row while another shows; -1 while it shows
+        int nShown = 0;              // the top row the list box shows meanwhile
+        int nFirstHidden = 0;        // rows from here on are out of view below nShown
+        int nLastChanged = -1;       // the row changed last: the batch's direction
+        bool bDrawingHidden = false; // WS_VISIBLE is off for the move
+        bool Serves(int nRow) const; // whether a change to nRow is out of view and near
+    };
+
     bool m_bRedrawSuspended; // the list box's redraw is off for a batch of rows
     bool m_bResumePosted;    // PGM_RESUMEREDRAW waits in the queue
+    bool m_bOneCallBatch;    // the batch ends before the call that began it returns
+    bool m_bInRowChange;     // the grid's own row change or read is with the list box
+    ListBoxFacts m_Facts;    // what the grid knows of its list box without asking
+    TopRowMove m_TopRowMove; // the top row's move for the batch
     int m_nBusyDepth;        // messages of the grid and its editors under way
     bool m_bDestroyPosted;   // PGM_DESTROYDEFERRED waits in the queue
     std::vector<IZNPropertyGridProperty*> m_DeferredProperties; // removed, destroyed first

@@ -5,6 +5,7 @@
 
 #include <afxwin.h>
 
+#include <cwchar>
 #include <new>
 
 // The holder hangs on the grid window as a window property named after the type. Every
@@ -23,16 +24,21 @@ public:
     static CZNPropertyGridEditorHolder* GetOrCreate(CWnd* pGrid, const wchar_t* pszName)
     {
         HWND hWndGrid = pGrid->GetSafeHwnd();
+        // Reading a window property is a round trip to the window server, and a host adds its
+        // properties by the thousand; the holder last found answers for its own grid window.
+        if (s_pLastFound != nullptr && s_pLastFound->Serves(hWndGrid, pszName))
+            return s_pLastFound;
         if (!::IsWindow(hWndGrid))
             return nullptr;
         auto* pHolder = static_cast<CZNPropertyGridEditorHolder*>(::GetPropW(hWndGrid, pszName));
-        if (pHolder != nullptr)
-            return pHolder;
-        pHolder = new (std::nothrow) CZNPropertyGridEditorHolder(hWndGrid, pszName);
-        if (pHolder != nullptr && !::SetPropW(hWndGrid, pszName, pHolder)) {
-            delete pHolder;
-            return nullptr;
+        if (pHolder == nullptr) {
+            pHolder = new (std::nothrow) CZNPropertyGridEditorHolder(hWndGrid, pszName);
+            if (pHolder != nullptr && !::SetPropW(hWndGrid, pszName, pHolder)) {
+                delete pHolder;
+                return nullptr;
+            }
         }
+        s_pLastFound = pHolder;
         return pHolder;
     }
 
@@ -50,6 +56,8 @@ public:
     {
         if (--m_nRefCount > 0)
             return;
+        if (s_pLastFound == this)
+            s_pLastFound = nullptr;
         // The grid window may be gone already, and its properties with it.
         if (::GetPropW(m_hWndGrid, m_pszName) == this)
             ::RemovePropW(m_hWndGrid, m_pszName);
@@ -66,8 +74,21 @@ private:
     }
     ~CZNPropertyGridEditorHolder() = default;
 
-    int m_nRefCount;
-    TEditor m_Editor;
-    HWND m_hWndGrid;
-    const wchar_t* m_pszName;
+    // Whether this is the holder the window property pszName of hWndGrid holds. A grid window
+    // that went while its properties live took the editor window with it, so a later window
+    // that gets the same handle does not take the holder left behind for its own.
+    bool Serves(HWND hWndGrid, const wchar_t* pszName) const
+    {
+        return m_hWndGrid == hWndGrid && m_Editor.m_hWnd != nullptr &&
+               ::wcscmp(m_pszName, pszName) == 0;
+    }
+
+    int m_nRefCount;          // properties attached
+    TEditor m_Editor;         // the shared editor; its window is the grid's child
+    HWND m_hWndGrid;          // the grid window the holder hangs on
+    const wchar_t* m_pszName; // the window property's name, a literal
+
+    // The holder GetOrCreate found last on this thread, until it is released. A grid and its
+    // properties live on the thread of its window; grids on other threads have their own.
+    static inline thread_local CZNPropertyGridEditorHolder* s_pLastFound = nullptr;
 };

@@ -644,6 +644,7 @@ public:
     int SetCurSel(int nSelect) { return int(SendMessage(LB_SETCURSEL, nSelect)); }
     int GetTopIndex() const { return int(SendMessage(LB_GETTOPINDEX)); }
     int SetTopIndex(int nIndex) { return int(SendMessage(LB_SETTOPINDEX, nIndex)); }
+    int GetCaretIndex() const { return int(SendMessage(LB_GETCARETINDEX)); }
     int GetSel(int nIndex) const { return int(SendMessage(LB_GETSEL, nIndex)); }
     int SetSel(int nIndex, BOOL bSelect = TRUE)
     {

@@ -17,6 +17,7 @@ CHandleMap<CMenu, HMENU>& MenuMap();
 struct RoutingState
 {
     MSG lastSentMsg = {};                // the message being handled, for Default() and reflection
+    const MSG* pOuterMsg = nullptr;      // the one being handled when it was sent; null at the top
     int nDispatchDepth = 0;              // window procedures running on the stack
     CWnd* pWndInit = nullptr;            // the object that the next created window belongs to
     CWnd* pAlternateWndInit = nullptr;   // the file dialog its hook procedure attaches to

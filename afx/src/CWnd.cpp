@@ -240,16 +240,20 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    MSG& lastSent = Routing().lastSentMsg;
+    RoutingState& routing = Routing();
+    MSG& lastSent = routing.lastSentMsg;
     const MSG saved = lastSent;
+    const MSG* pSavedOuter = routing.pOuterMsg;
+    routing.pOuterMsg = routing.nDispatchDepth != 0 ? &saved : nullptr;
     lastSent.hwnd = hWnd;
     lastSent.message = nMsg;
     lastSent.wParam = wParam;
     lastSent.lParam = lParam;
-    ++Routing().nDispatchDepth;
+    ++routing.nDispatchDepth;
     LRESULT lResult = pWnd->WindowProc(nMsg, wParam, lParam);
-    --Routing().nDispatchDepth;
+    --routing.nDispatchDepth;
     lastSent = saved;
+    routing.pOuterMsg = pSavedOuter;
     return lResult;
 }
 
@@ -522,10 +526,67 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
     Default();
 }
 
+namespace {
+
+bool IsDescendantWithId(HWND hWndParent, HWND hWnd, UINT nID)
+{
+    return hWnd != nullptr && UINT(::GetDlgCtrlID(hWnd)) == nID &&
+           (::GetParent(hWnd) == hWndParent || ::IsChild(hWndParent, hWnd));
+}
+
+// Whether msg inserts the item that the request measures: a list or combo box measures the
+// item it adds from inside the message that adds it, with the data that message carries.
+bool InsertsMeasuredItem(const MSG& msg, const MEASUREITEMSTRUCT& mis)
+{
+    UINT nCtlType = 0;
+    switch (msg.message) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+        nCtlType = ODT_LISTBOX;
+        break;
+    case CB_ADDSTRING:
+    case CB_INSERTSTRING:
+        nCtlType = ODT_COMBOBOX;
+        break;
+    default:
+        return false;
+    }
+    return mis.CtlType == nCtlType && mis.itemData == ULONG_PTR(msg.lParam);
+}
+
+// The descendant of the framework's own that measures the items of the control that asks.
+// Asking the window manager for the window tree costs a round trip to the window server per
+// window, and even a window's id and parent cost a call into the system each; a list box
+// measures every row it inserts, so the control is found without them where it can be. It is
+// nearly always the control whose message the framework was handling when the request came: a
+// list box measures a row from inside its LB_INSERTSTRING, with that message's item data.
+// Otherwise the framework's windows are looked through, and the window tree is walked, as
+// GetDescendantWindow does, only when several of them carry the id.
+CWnd* FindMeasuringChild(const CWnd* pParent, const MEASUREITEMSTRUCT& mis)
+{
+    const MSG* pOuter = Routing().pOuterMsg;
+    if (pOuter != nullptr && (InsertsMeasuredItem(*pOuter, mis) ||
+                              IsDescendantWithId(pParent->m_hWnd, pOuter->hwnd, mis.CtlID))) {
+        if (CWnd* pSender = CWnd::FromHandlePermanent(pOuter->hwnd))
+            return pSender;
+    }
+    CWnd* pFound = nullptr;
+    int nFound = 0;
+    WindowMap().ForEachPermanent([&](HWND hWnd, CWnd* pWnd) {
+        if (IsDescendantWithId(pParent->m_hWnd, hWnd, mis.CtlID)) {
+            pFound = pWnd;
+            ++nFound;
+        }
+    });
+    return nFound > 1 ? pParent->GetDescendantWindow(int(mis.CtlID), TRUE) : pFound;
+}
+
+} // namespace
+
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
     if (lpMeasureItemStruct->CtlType != ODT_MENU) {
-        CWnd* pChild = GetDescendantWindow(int(lpMeasureItemStruct->CtlID), TRUE);
+        CWnd* pChild = FindMeasuringChild(this, *lpMeasureItemStruct);
         if (pChild != nullptr && pChild->SendChildNotifyLastMsg())
             return;
     }

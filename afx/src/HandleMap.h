@@ -38,6 +38,13 @@ public:
 
     void SetPermanent(THandle h, TObject* pObject) { m_permanent[h] = pObject; }
 
+    // Calls visit(handle, object) for every permanent entry, in no particular order.
+    template <class TVisit> void ForEachPermanent(TVisit visit) const
+    {
+        for (const auto& entry : m_permanent)
+            visit(entry.first, entry.second);
+    }
+
     // Forgets the handle in both maps; a temporary object is deleted.
     void RemoveHandle(THandle h)
     {

@@ -346,6 +346,64 @@ TEST(Reflection, WithoutAParentHandlerTheControlChoosesItsColours)
     EXPECT_EQ(reinterpret_cast<HBRUSH>(SendListColourMessage(host)), HBRUSH(list.m_brush));
 }
 
+// An owner-drawn variable list box of the framework whose rows take its own height.
+class CMeasuringList : public CListBox
+{
+public:
+    explicit CMeasuringList(UINT nHeight) : m_nHeight(nHeight) {}
+    int m_nMeasured = 0;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
+    {
+        ++m_nMeasured;
+        lpMIS->itemHeight = m_nHeight;
+    }
+    void DrawItem(LPDRAWITEMSTRUCT) override {}
+
+private:
+    UINT m_nHeight;
+};
+
+constexpr DWORD kMeasuredListStyle = WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWVARIABLE;
+
+// The measure request names only the control id; a list box deeper down with the same id, even
+// one earlier in the window order, does not measure rows of the list box that asks, and a
+// plain list box with an id of the framework's list box measures nothing of it.
+TEST(Reflection, AMeasureRequestReachesTheListThatAsks)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, L"lists", WS_POPUP | WS_VISIBLE, 100, 100, 300, 200,
+                                nullptr, nullptr));
+    // Created first, the panel comes first in the window order.
+    CWnd panel;
+    ASSERT_TRUE(
+        panel.Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 140, 190), &parent, 2));
+    CMeasuringList nested(33);
+    ASSERT_TRUE(nested.Create(kMeasuredListStyle, CRect(0, 0, 130, 180), &panel, 7));
+    CMeasuringList list(21);
+    ASSERT_TRUE(list.Create(kMeasuredListStyle, CRect(150, 0, 290, 90), &parent, 7));
+    ASSERT_EQ(parent.GetDescendantWindow(7, TRUE), &nested);
+    HWND hPlain = ::CreateWindowExW(0, L"LISTBOX", L"", kMeasuredListStyle, 150, 100, 140, 90,
+                                    parent.m_hWnd, reinterpret_cast<HMENU>(INT_PTR(8)),
+                                    ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(hPlain, nullptr);
+
+    list.AddString(reinterpret_cast<LPCTSTR>(INT_PTR(1)));
+    nested.AddString(reinterpret_cast<LPCTSTR>(INT_PTR(2)));
+    EXPECT_EQ(list.GetItemHeight(0), 21);
+    EXPECT_EQ(nested.GetItemHeight(0), 33);
+    EXPECT_EQ(list.m_nMeasured, 1);
+    EXPECT_EQ(nested.m_nMeasured, 1);
+
+    // Inserted from outside the framework's message handling, the row is still the list's.
+    ::SendMessageW(list.m_hWnd, LB_INSERTSTRING, 0, 3);
+    EXPECT_EQ(list.GetItemHeight(0), 21);
+
+    ::SendMessageW(hPlain, LB_ADDSTRING, 0, 4);
+    EXPECT_EQ(list.m_nMeasured, 2);
+    EXPECT_EQ(nested.m_nMeasured, 1);
+    parent.DestroyWindow();
+}
+
 //---------------------------------------------------------------------------------------------
 // Commands and their update handlers
 

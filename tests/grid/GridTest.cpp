@@ -2,36 +2,11 @@
 // the notifications on their way to the host.
 #include "GridFixture.h"
 
-#include "grid/ZNPropertyGridItem.h"
-
 namespace {
 
 using pgtest::kRowHeight;
 
-// A plain list box with the grid's row height.
-class CReferenceList : public CListBox
-{
-public:
-    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
-    {
-        lpMeasureItemStruct->itemHeight = kRowHeight;
-    }
-};
-
-class GridTest : public pgtest::GridFixture
-{
-protected:
-    // The object each row shows, from the top.
-    std::vector<void*> Rows() const
-    {
-        std::vector<void*> rows;
-        for (int i = 0; i < m_Grid.GetCount(); ++i) {
-            auto* pItem = static_cast<CZNPropertyGridItem*>(m_Grid.GetItemDataPtr(i));
-            rows.push_back(pItem != nullptr ? pItem->m_pObject : nullptr);
-        }
-        return rows;
-    }
-};
+using GridTest = pgtest::GridFixture;
 
 using RowList = std::vector<void*>;
 
@@ -243,64 +218,6 @@ TEST_F(GridTest, AdditionsOnAShownGridAreShownOnceTheLoopRuns)
     ASSERT_TRUE(::GetScrollInfo(m_Grid, SB_VERT, &info));
     EXPECT_EQ(info.nMax, 40);
     EXPECT_GT(info.nPage, 0u);
-}
-
-// Expanding and collapsing change many rows in one batch; the list box must end as row-by-row
-// changes leave it: the same selection and the same top row.
-TEST_F(GridTest, BatchedToggleKeepsTheSelectionAndTopRowOfSingleSteps)
-{
-    CZNPropertyGridCategory* A = Category(m_pRoot, L"A");
-    for (int i = 0; i < 30; ++i)
-        AddText(A, unsigned(i));
-    CZNPropertyGridCategory* B = Category(m_pRoot, L"B");
-    for (int i = 0; i < 60; ++i)
-        AddText(B, unsigned(i));
-    pgtest::PumpMessages();
-    CRect rcClient;
-    m_Grid.GetClientRect(&rcClient);
-
-    // The same list in a plain list box of the same height, changed one row at a time while
-    // shown.
-    CReferenceList reference;
-    DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_NOTIFY |
-                    LBS_NOINTEGRALHEIGHT;
-    ASSERT_TRUE(
-        reference.Create(dwStyle, CRect(0, 0, rcClient.Width(), rcClient.Height()), &m_Host, 77));
-    auto setUp = [&](int nTop, int nSelection) {
-        reference.ResetContent();
-        for (int i = 0; i < m_Grid.GetCount(); ++i)
-            reference.InsertString(i, nullptr);
-        for (CListBox* pList :
-             {static_cast<CListBox*>(&m_Grid), static_cast<CListBox*>(&reference)}) {
-            pList->SetCurSel(nSelection);
-            pList->SetTopIndex(nTop);
-        }
-        pgtest::PumpMessages();
-        ASSERT_EQ(m_Grid.GetTopIndex(), reference.GetTopIndex());
-    };
-    struct Case
-    {
-        int nTop;
-        int nSelection;
-    };
-    for (Case c : {Case{0, 5}, Case{20, 40}, Case{50, 80}, Case{10, 20}}) {
-        SCOPED_TRACE(testing::Message() << "top " << c.nTop << ", selection " << c.nSelection);
-        setUp(c.nTop, c.nSelection);
-        ASSERT_TRUE(m_Grid.ToggleExpand(A));
-        for (int i = 30; i >= 1; --i)
-            reference.DeleteString(UINT(i));
-        pgtest::PumpMessages();
-        EXPECT_EQ(m_Grid.GetCurSel(), reference.GetCurSel());
-        EXPECT_EQ(m_Grid.GetTopIndex(), reference.GetTopIndex());
-
-        ASSERT_TRUE(m_Grid.ToggleExpand(A));
-        for (int i = 1; i <= 30; ++i)
-            reference.InsertString(i, nullptr);
-        pgtest::PumpMessages();
-        EXPECT_EQ(m_Grid.GetCurSel(), reference.GetCurSel());
-        EXPECT_EQ(m_Grid.GetTopIndex(), reference.GetTopIndex());
-    }
-    reference.DestroyWindow();
 }
 
 TEST_F(GridTest, InitializedStateEndsWithTheWindow)

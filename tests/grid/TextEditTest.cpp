@@ -137,7 +137,8 @@ TEST_F(TextEdit, EachGridSharesOneEditorAmongItsTextProperties)
                 other.Initialize(0) && other.AddColumn(100, L"First") == 1);
     otherHost.SetWindowPos(nullptr, 500, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     CString strFirst = L"one", strOther = L"two";
-    other.AddProperty(other.AddCategory(nullptr, L"Root", L""), L"Name", L"", 7, PGT_TEXT, L"");
+    CZNPropertyGridCategory* pOtherRoot = other.AddCategory(nullptr, L"Root", L"");
+    other.AddProperty(pOtherRoot, L"Name", L"", 7, PGT_TEXT, L"");
     IZNPropertyGridProperty* pFirst = Add(PGT_TEXT, 7, &strFirst);
     IZNPropertyGridProperty* pOther = Add(PGT_TEXT, 8, &strOther);
     HWND hEditor = Editor(m_Grid);
@@ -152,10 +153,25 @@ TEST_F(TextEdit, EachGridSharesOneEditorAmongItsTextProperties)
     ASSERT_TRUE(Edit(pOther, 1, L"twoX"));
     EXPECT_STREQ(strOther, L"twoX");
 
+    // Properties added to one grid and the other in turn each go to their own grid's editor.
+    HWND hOtherEditor = Editor(other);
+    other.AddProperty(pOtherRoot, L"Name", L"", 9, PGT_TEXT, L"");
+    IZNPropertyGridProperty* pThird = Add(PGT_TEXT, 9, nullptr);
+    EXPECT_EQ(::FindWindowExW(other.m_hWnd, hOtherEditor, L"#32770", nullptr), nullptr);
+    EXPECT_EQ(::FindWindowExW(m_Grid.m_hWnd, hEditor, L"#32770", nullptr), nullptr);
+    ASSERT_TRUE(m_Grid.RemoveProperty(m_pCategory, pThird));
     ASSERT_TRUE(m_Grid.RemoveProperty(m_pCategory, pOther));
     EXPECT_EQ(::GetPropW(m_Grid.m_hWnd, kEditorProperty), nullptr);
     EXPECT_FALSE(::IsWindow(hEditor));
     EXPECT_TRUE(::IsWindow(Editor(other)));
+
+    // A property after the last brings a new editor, hung on the grid again.
+    CString strAgain = L"again";
+    IZNPropertyGridProperty* pAgain = Add(PGT_TEXT, 9, &strAgain);
+    EXPECT_NE(::GetPropW(m_Grid.m_hWnd, kEditorProperty), nullptr);
+    ASSERT_TRUE(Edit(pAgain, 1, L"againX"));
+    EXPECT_STREQ(strAgain, L"againX");
+    EXPECT_EQ(Editor(other), hOtherEditor);
     otherHost.DestroyWindow();
 }
 

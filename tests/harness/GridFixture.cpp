@@ -1,5 +1,7 @@
 #include "GridFixture.h"
 
+#include "grid/ZNPropertyGridItem.h"
+
 #include <utility>
 
 namespace pgtest {
@@ -67,6 +69,16 @@ CString GridFixture::ValueText(IZNPropertyGridProperty* pProperty, int nIndex)
     CString strText = L"<none>";
     m_Grid.GetPropertyValueAsString(pProperty->GetCategory(), pProperty, nIndex, strText);
     return strText;
+}
+
+std::vector<void*> GridFixture::Rows() const
+{
+    std::vector<void*> rows;
+    for (int i = 0; i < m_Grid.GetCount(); ++i) {
+        auto* pItem = static_cast<CZNPropertyGridItem*>(m_Grid.GetItemDataPtr(i));
+        rows.push_back(pItem != nullptr ? pItem->m_pObject : nullptr);
+    }
+    return rows;
 }
 
 CRect GridFixture::CellRect(int nRow, int nColumn)

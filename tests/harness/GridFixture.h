@@ -100,6 +100,8 @@ protected:
     IZNPropertyGridProperty* Add(eZNPropertyGridType eType, unsigned nID, void* pFirst,
                                  void* pSecond = nullptr);
     CString ValueText(IZNPropertyGridProperty* pProperty, int nIndex);
+    // The object each row shows, from the top.
+    std::vector<void*> Rows() const;
 
     CRect CellRect(int nRow, int nColumn);
     CRect CellRect(IZNPropertyGridProperty* pProperty, int nColumn);
