@@ -67,6 +67,22 @@ std::string CheckGrid(CTestGrid& grid)
     return {};
 }
 
+void* ValueStorage::For(eZNPropertyGridType eType)
+{
+    switch (eType) {
+    case PGT_INTEGER:
+        return &nInteger;
+    case PGT_FLOAT:
+        return &fFloat;
+    case PGT_VECTOR3:
+    case PGT_VECTOR4:
+    case PGT_COLORVECTOR4:
+        return vFloats.data();
+    default:
+        return &strText;
+    }
+}
+
 bool HeapsValid()
 {
     HANDLE heaps[64];

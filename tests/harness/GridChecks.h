@@ -4,6 +4,7 @@
 
 #include "GridFixture.h"
 
+#include <array>
 #include <string>
 
 namespace pgtest {
@@ -12,6 +13,17 @@ namespace pgtest {
 // (the root's own row excluded), the selection is a row or none, and the active and capture
 // properties are null or properties of the tree; otherwise what is wrong.
 std::string CheckGrid(CTestGrid& grid);
+
+// One value of each kind that the types edit, for tests that run every type.
+struct ValueStorage
+{
+    CString strText;
+    int nInteger = 0;
+    float fFloat = 0;
+    std::array<float, 4> vFloats = {}; // the vectors' and the colour's components
+    // What a cell of the type points at: the text for the types whose value is text.
+    void* For(eZNPropertyGridType eType);
+};
 
 // Whether every heap of the process passes the system's validation. Under Wine with heap
 // checking on (WINEDEBUG=warn+heap) a write to freed memory shows here.

@@ -168,21 +168,11 @@ TEST_F(Leaks, EditingWithEveryTypesEditor)
         {"colour", PGT_COLORVECTOR4, L"", {L"1, 0, 0, 1", L"0, 1, 0, 1"}},
         {"memo", PGT_MEMO, L"", {L"one", L"two"}},
     };
-    CString strValue;
-    int nValue = 0;
-    float fValue = 0;
-    std::array<float, 4> vValue = {};
+    pgtest::ValueStorage values;
     for (const auto& type : types) {
         IZNPropertyGridProperty* pProperty =
             m_Grid.AddProperty(m_pCategory, L"Edited", L"", 1, type.eType, type.pszOptions);
-        void* pValue = &strValue;
-        if (type.eType == PGT_INTEGER)
-            pValue = &nValue;
-        else if (type.eType == PGT_FLOAT)
-            pValue = &fValue;
-        else if (type.eType >= PGT_VECTOR3 && type.eType <= PGT_COLORVECTOR4)
-            pValue = vValue.data();
-        m_Grid.SetPropertyValue(m_pCategory, pProperty, 0, pValue);
+        m_Grid.SetPropertyValue(m_pCategory, pProperty, 0, values.For(type.eType));
         int nTurn = 0;
         ExpectFlat(type.pszName, 100, [&] {
             WORD endKey = type.eType == PGT_MEMO ? 0 : VK_RETURN;

@@ -113,22 +113,6 @@ bool SameFloat(float fA, float fB)
 class Parsers : public pgtest::EditTest
 {
 protected:
-    void* StorageFor(eZNPropertyGridType eType)
-    {
-        switch (eType) {
-        case PGT_INTEGER:
-            return &m_nValue;
-        case PGT_FLOAT:
-            return &m_fValue;
-        case PGT_VECTOR3:
-        case PGT_VECTOR4:
-        case PGT_COLORVECTOR4:
-            return m_vValue.data();
-        default:
-            return &m_strValue;
-        }
-    }
-
     // Puts the text into the open editor's field, replacing all of it, as the user types it or
     // pastes it; then the field's text.
     static std::wstring Enter(const std::wstring& strText, bool bTyped, CZNPropertyGrid& grid)
@@ -148,12 +132,12 @@ protected:
     {
         switch (type.eType) {
         case PGT_INTEGER:
-            return m_nValue == _wtoi(strField.c_str()) ? "" : "integer";
+            return m_Values.nInteger == _wtoi(strField.c_str()) ? "" : "integer";
         case PGT_FLOAT:
-            return SameFloat(m_fValue, float(_wtof(strField.c_str()))) ? "" : "float";
+            return SameFloat(m_Values.fFloat, float(_wtof(strField.c_str()))) ? "" : "float";
         case PGT_VECTOR3:
         case PGT_VECTOR4: {
-            std::array<float, 4> expected = {0, 0, 0, m_vValue[3]};
+            std::array<float, 4> expected = {0, 0, 0, m_Values.vFloats[3]};
             if (type.eType == PGT_VECTOR3)
                 __ms_swscanf(strField.c_str(), L"%f, %f, %f", &expected[0], &expected[1],
                              &expected[2]);
@@ -161,27 +145,24 @@ protected:
                 __ms_swscanf(strField.c_str(), L"%f, %f, %f, %f", &expected[0], &expected[1],
                              &expected[2], &expected[3]);
             for (size_t i = 0; i < 4; ++i) {
-                if (!SameFloat(m_vValue[i], expected[i]))
+                if (!SameFloat(m_Values.vFloats[i], expected[i]))
                     return "vector component " + std::to_string(i);
             }
             return "";
         }
         case PGT_COLORVECTOR4:
             // A colour is clamped into its range whatever was read.
-            for (float fComponent : m_vValue) {
+            for (float fComponent : m_Values.vFloats) {
                 if (!(fComponent >= 0.0f && fComponent <= 1.0f))
                     return "colour component " + std::to_string(fComponent);
             }
             return "";
         default:
-            return std::wstring(m_strValue) == strField ? "" : "text";
+            return std::wstring(m_Values.strText) == strField ? "" : "text";
         }
     }
 
-    CString m_strValue;
-    int m_nValue = 0;
-    float m_fValue = 0;
-    std::array<float, 4> m_vValue = {};
+    pgtest::ValueStorage m_Values;
 };
 
 TEST_F(Parsers, EveryEditorReadsTypedAndPastedTextAsTheRuntimeDoes)
@@ -191,7 +172,7 @@ TEST_F(Parsers, EveryEditorReadsTypedAndPastedTextAsTheRuntimeDoes)
     for (const TypeCase& type : kTypes) {
         IZNPropertyGridProperty* pProperty =
             m_Grid.AddProperty(m_pCategory, L"Parsed", L"", 1, type.eType, type.pszOptions);
-        m_Grid.SetPropertyValue(m_pCategory, pProperty, 0, StorageFor(type.eType));
+        m_Grid.SetPropertyValue(m_pCategory, pProperty, 0, m_Values.For(type.eType));
         for (const std::wstring& strText : texts) {
             for (bool bTyped : {true, false}) {
                 if (bTyped && strText.size() > kLongestTyped)

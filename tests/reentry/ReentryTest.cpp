@@ -7,12 +7,9 @@
 #include "TempFolder.h"
 #include "resources/resource.h"
 
-#include <array>
 #include <string>
 
 namespace {
-
-using Vector4 = std::array<float, 4>;
 
 // What the host does in its answer.
 enum class Reaction
@@ -97,22 +94,8 @@ protected:
 
     void* StorageFor(eZNPropertyGridType eType)
     {
-        m_strValue = L"before";
-        m_nValue = 1;
-        m_fValue = 1;
-        m_vValue = {0, 0, 0, 1};
-        switch (eType) {
-        case PGT_INTEGER:
-            return &m_nValue;
-        case PGT_FLOAT:
-            return &m_fValue;
-        case PGT_VECTOR3:
-        case PGT_VECTOR4:
-        case PGT_COLORVECTOR4:
-            return m_vValue.data();
-        default:
-            return &m_strValue;
-        }
+        m_Values = {L"before", 1, 1, {0, 0, 0, 1}};
+        return m_Values.For(eType);
     }
 
     // The host reacts to the first nMessage it hears, once.
@@ -187,10 +170,7 @@ protected:
         EXPECT_TRUE(pgtest::HeapsValid()) << strCase;
     }
 
-    CString m_strValue;
-    int m_nValue = 0;
-    float m_fValue = 0;
-    Vector4 m_vValue{};
+    pgtest::ValueStorage m_Values;
     CString m_strOther = L"other";
     CZNPropertyGridCategory* m_pEditedCategory = nullptr;
     CZNPropertyGridCategory* m_pOtherCategory = nullptr;
