@@ -8,6 +8,7 @@
 #include "properties/ZNPropertyGridPropertyFactory.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 
 namespace {
@@ -98,10 +99,12 @@ IZNPropertyGridProperty* CZNPropertyGridCategory::AddProperty(const wchar_t* psz
 
 bool CZNPropertyGridCategory::RemoveProperty(IZNPropertyGridProperty* pProperty)
 {
-    auto it = std::find(m_Properties.begin(), m_Properties.end(), pProperty);
-    if (pProperty == nullptr || it == m_Properties.end())
+    // From the end, as the grid looks for the property: a host mostly removes what it added
+    // last, and removing a long list from its end stays linear.
+    auto it = std::find(m_Properties.rbegin(), m_Properties.rend(), pProperty);
+    if (pProperty == nullptr || it == m_Properties.rend())
         return false;
-    m_Properties.erase(it);
+    m_Properties.erase(std::next(it).base());
     delete pProperty;
     return true;
 }
