@@ -82,7 +82,9 @@ void CZNPropertyGrid::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
                                        &m_strBasePath,
                                        m_nCurrentColumn,
                                        m_nTextInset,
-                                       m_nGutterWidth};
+                                       m_nGutterWidth,
+                                       &m_hGlyphTheme,
+                                       &m_hCheckBoxTheme};
 
     const RECT& rcItem = lpDrawItemStruct->rcItem;
     RECT rcGutter = {rcItem.left, rcItem.top, rcItem.left + m_nGutterWidth, rcItem.bottom};
@@ -160,4 +162,17 @@ void CZNPropertyGrid::OnNcPaint()
     }
     // Every repaint of the frame is followed by a fresh copy of the buffer into the client.
     PostMessage(PGM_REQUESTREPAINT, 0, 0);
+}
+
+void CZNPropertyGrid::CloseThemes()
+{
+    CloseThemedPart(m_hGlyphTheme);
+    CloseThemedPart(m_hCheckBoxTheme);
+}
+
+LRESULT CZNPropertyGrid::OnThemeChanged(WPARAM, LPARAM)
+{
+    // The next paint opens the data of the styles now in force.
+    CloseThemes();
+    return Default();
 }

@@ -171,7 +171,7 @@ void CZNPropertyGridCategory::DrawItem(PropertyGridDrawContext* pContext)
 
     RECT rcGlyphArea = {rcItem.left + 1, rcItem.top + 1, rcItem.left + pContext->nGutterWidth,
                         rcItem.bottom};
-    DrawGlyph(pDIS->hwndItem, pContext->hDC, rcGlyphArea);
+    DrawGlyph(*pContext->phGlyphTheme, pDIS->hwndItem, pContext->hDC, rcGlyphArea);
 
     bool bSelected = (pDIS->itemState & ODS_SELECTED) != 0;
     CBrush brush(bSelected ? ::GetSysColor(COLOR_HIGHLIGHT) : CategoryBackground(GetDepth()));
@@ -199,7 +199,7 @@ void CZNPropertyGridCategory::DrawItem(PropertyGridDrawContext* pContext)
         pDC->SelectObject(pOldFont);
 }
 
-void CZNPropertyGridCategory::DrawGlyph(HWND hWnd, HDC hDC, const RECT& rcArea)
+void CZNPropertyGridCategory::DrawGlyph(HANDLE& hTheme, HWND hWnd, HDC hDC, const RECT& rcArea)
 {
     int nLeft = rcArea.left + (rcArea.right - rcArea.left - kGlyphSize) / 2;
     int nTop = rcArea.top + (rcArea.bottom - rcArea.top - kGlyphSize) / 2;
@@ -209,7 +209,7 @@ void CZNPropertyGridCategory::DrawGlyph(HWND hWnd, HDC hDC, const RECT& rcArea)
     ::LPtoDP(hDC, reinterpret_cast<POINT*>(&m_rcGlyph), 2);
 
     int nState = IsExpanded() ? kTreeGlyphExpanded : kTreeGlyphCollapsed;
-    if (DrawThemedPart(hWnd, hDC, L"TREEVIEW", kTreeGlyphPart, nState, rcArea))
+    if (DrawThemedPart(hTheme, hWnd, hDC, L"TREEVIEW", kTreeGlyphPart, nState, rcArea))
         return;
 
     CDC* pDC = CDC::FromHandle(hDC);

@@ -171,7 +171,8 @@ void IZNPropertyGridProperty::DrawValue(PropertyGridDrawContext* pContext, int n
 
     unsigned nState = CZNPropertyGridCheckBox::StateOf(TestFlag(nIndex, PGCB_MASK));
     if (nState != 0) {
-        CZNPropertyGridCheckBox::Draw(pContext->pDIS->hwndItem, pContext->hDC, nState,
+        CZNPropertyGridCheckBox::Draw(*pContext->phCheckBoxTheme, pContext->pDIS->hwndItem,
+                                      pContext->hDC, nState,
                                       CZNPropertyGridCheckBox::BoxRect(*pCell));
         CZNPropertyGridCheckBox::SkipBox(*pCell);
     }
