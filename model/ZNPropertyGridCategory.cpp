@@ -91,6 +91,7 @@ IZNPropertyGridProperty* CZNPropertyGridCategory::AddProperty(const wchar_t* psz
         CZNPropertyGridPropertyFactory::Create(this, pszName, pszHelp, nID, eType, pszOptions);
     if (pProperty == nullptr)
         return nullptr;
+    pProperty->ReserveColumns(m_ColumnTexts.size());
     for (size_t i = 0; i < m_ColumnTexts.size(); ++i)
         pProperty->AddColumn();
     m_Properties.push_back(pProperty);

@@ -60,10 +60,11 @@ int IZNPropertyGridProperty::GetActiveColumn()
 
 bool IZNPropertyGridProperty::SetCheckBoxState(int nIndex, unsigned nState)
 {
-    if (!IsSlot(m_Flags, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
     bool bWasChecked = IsCheckBoxChecked(nIndex);
-    m_Flags[nIndex] = (m_Flags[nIndex] & ~PGCB_MASK) | (nState & PGCB_MASK);
+    unsigned& nFlags = m_ColumnStates[nIndex].nFlags;
+    nFlags = (nFlags & ~PGCB_MASK) | (nState & PGCB_MASK);
     // Only a change between checked and not checked is news to the host; hot and pressed
     // are the mouse's business.
     CZNPropertyGrid* pGrid = GetGrid();
@@ -76,70 +77,72 @@ bool IZNPropertyGridProperty::SetCheckBoxState(int nIndex, unsigned nState)
 
 bool IZNPropertyGridProperty::GetCheckBoxState(int nIndex, unsigned& nState)
 {
-    if (!IsSlot(m_Flags, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
-    nState = m_Flags[nIndex] & PGCB_MASK;
+    nState = m_ColumnStates[nIndex].nFlags & PGCB_MASK;
     return true;
 }
 
 bool IZNPropertyGridProperty::SetCheckBoxTooltip(int nIndex, const wchar_t* pszText)
 {
-    if (!IsSlot(m_CheckBoxTooltips, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
-    m_CheckBoxTooltips[nIndex] = pszText;
+    m_ColumnStates[nIndex].strCheckBoxTip = pszText;
     return true;
 }
 
 bool IZNPropertyGridProperty::IsCheckBoxChecked(int nIndex)
 {
-    return IsSlot(m_Flags, nIndex) && CZNPropertyGridCheckBox::IsChecked(m_Flags[nIndex]);
+    return IsSlot(m_ColumnStates, nIndex) &&
+           CZNPropertyGridCheckBox::IsChecked(m_ColumnStates[nIndex].nFlags);
 }
 
 bool IZNPropertyGridProperty::SetUserData(int nIndex, void* pData)
 {
-    if (!IsSlot(m_UserData, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
-    m_UserData[nIndex] = pData;
+    m_ColumnStates[nIndex].pUserData = pData;
     return true;
 }
 
 void* IZNPropertyGridProperty::GetUserData(int nIndex)
 {
-    return IsSlot(m_UserData, nIndex) ? m_UserData[nIndex] : nullptr;
+    return IsSlot(m_ColumnStates, nIndex) ? m_ColumnStates[nIndex].pUserData : nullptr;
 }
 
 void IZNPropertyGridProperty::SetFlag(int nIndex, unsigned nMask)
 {
-    if (IsSlot(m_Flags, nIndex))
-        m_Flags[nIndex] |= nMask;
+    if (IsSlot(m_ColumnStates, nIndex))
+        m_ColumnStates[nIndex].nFlags |= nMask;
 }
 
 void IZNPropertyGridProperty::ClearFlag(int nIndex, unsigned nMask)
 {
-    if (IsSlot(m_Flags, nIndex))
-        m_Flags[nIndex] &= ~nMask;
+    if (IsSlot(m_ColumnStates, nIndex))
+        m_ColumnStates[nIndex].nFlags &= ~nMask;
 }
 
 unsigned IZNPropertyGridProperty::TestFlag(int nIndex, unsigned nMask)
 {
-    return IsSlot(m_Flags, nIndex) ? m_Flags[nIndex] & nMask : 0;
+    return IsSlot(m_ColumnStates, nIndex) ? m_ColumnStates[nIndex].nFlags & nMask : 0;
+}
+
+void IZNPropertyGridProperty::ReserveColumns(size_t nColumns)
+{
+    m_ColumnStates.reserve(nColumns);
 }
 
 int IZNPropertyGridProperty::AddColumn()
 {
-    m_UserData.push_back(nullptr);
-    m_Flags.push_back(PGP_ENABLED);
-    m_CheckBoxTooltips.emplace_back();
-    return int(m_Flags.size()) - 1;
+    m_ColumnStates.emplace_back();
+    return int(m_ColumnStates.size()) - 1;
 }
 
 bool IZNPropertyGridProperty::RemoveColumn(int nIndex)
 {
-    if (!IsSlot(m_Flags, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
-    m_UserData.erase(m_UserData.begin() + nIndex);
-    m_Flags.erase(m_Flags.begin() + nIndex);
-    m_CheckBoxTooltips.erase(m_CheckBoxTooltips.begin() + nIndex);
+    m_ColumnStates.erase(m_ColumnStates.begin() + nIndex);
     return true;
 }
 
@@ -247,7 +250,7 @@ bool IZNPropertyGridProperty::GetToolTip(int nColumn, RECT* pCell, POINT* pPoint
         TestFlag(nIndex, PGCB_MASK) == 0 ||
         !CZNPropertyGridCheckBox::BoxRect(*pCell).PtInRect(*pPoint))
         return false;
-    *pText = m_CheckBoxTooltips[nIndex];
+    *pText = m_ColumnStates[nIndex].strCheckBoxTip;
     // Cells are tools with even ids; the box is a tool of its own beside its cell.
     ++*pToolId;
     return true;
@@ -337,6 +340,8 @@ bool CZNPropertyGridValueProperty::HasValue(int nColumn)
 int CZNPropertyGridValueProperty::AddColumn()
 {
     IZNPropertyGridProperty::AddColumn();
+    // The values take the room made for the column states.
+    m_Values.reserve(m_ColumnStates.capacity());
     m_Values.push_back(nullptr);
     return int(m_Values.size()) - 1;
 }
