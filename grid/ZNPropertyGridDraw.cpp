@@ -8,6 +8,8 @@
 #include "model/ZNPropertyGridPaint.h"
 #include "model/ZNPropertyGridProperty.h"
 
+#include <utility>
+
 namespace {
 
 // Points the back buffer at the same place of the content as the row's own DC, so that a row
@@ -128,7 +130,9 @@ void CZNPropertyGrid::OnPaint()
     // A paint asked for while additions are still batched shows the rows as they are now.
     if (m_bRedrawSuspended)
         ResumeRedraw();
+    bool bWasInPaint = std::exchange(m_bInPaint, true);
     Default();
+    m_bInPaint = bWasInPaint;
     if (m_Surface.dc == nullptr)
         return;
     CRect rcClient;
@@ -160,8 +164,10 @@ void CZNPropertyGrid::OnNcPaint()
         CWindowDC dc(this);
         DrawHighlightFrame(dc, m_rcWindow);
     }
-    // Every repaint of the frame is followed by a fresh copy of the buffer into the client.
-    PostMessage(PGM_REQUESTREPAINT, 0, 0);
+    // Every repaint of the frame is followed by a fresh copy of the buffer into the client; a
+    // paint of the client makes that copy itself once the frame is done.
+    if (!m_bInPaint)
+        PostMessage(PGM_REQUESTREPAINT, 0, 0);
 }
 
 void CZNPropertyGrid::CloseThemes()

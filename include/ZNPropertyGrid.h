@@ -258,6 +258,7 @@ protected:
     HANDLE m_hGlyphTheme = nullptr;    // visual-styles data of the expand glyphs, open from the
                                        // first painted until the styles change; null meanwhile
     HANDLE m_hCheckBoxTheme = nullptr; // likewise for the check boxes
+    bool m_bInPaint = false;           // the list box paints its rows for OnPaint
 
 private:
     // Posted to the grid itself to switch the list box's redraw back on once the host's
