@@ -615,10 +615,9 @@ HeapGrowth MemoryOfProperties(bool bShown)
 }
 
 // The blocks as the text property of two value columns makes them: its object (the largest); its
-// column states (host data, flags and check-box tip of each value column, the next largest); its
-// name and its values (the heap's smallest block each); its category's pointer to it (an array's
-// share). Its row: the grid's row record (a smallest block) and the list box's item (its array's
-// share).
+// column states (value, host data, flags and check-box tip of each value column); its name (the
+// heap's smallest block); its category's pointer to it (an array's share). Its row: the grid's
+// row record (a smallest block) and the list box's item (its array's share).
 void ReportMemory()
 {
     HeapGrowth shown = MemoryOfProperties(true);
@@ -627,7 +626,7 @@ void ReportMemory()
                 shown.dBytes, shown.dBlocks);
     std::printf("      the property (no row):    %6.1f B:", hidden.dBytes);
     PrintBlocks(hidden);
-    std::printf("        = object, column states, name + values, category's pointer\n");
+    std::printf("        = object, column states, name, category's pointer\n");
     std::printf("      its row (record, item):   %6.1f B\n", shown.dBytes - hidden.dBytes);
     std::printf("      all blocks with the row:         ");
     PrintBlocks(shown);

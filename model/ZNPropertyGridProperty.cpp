@@ -318,41 +318,33 @@ CZNPropertyGrid* IZNPropertyGridProperty::GetGrid() const
 
 bool CZNPropertyGridValueProperty::SetValue(int nIndex, void* pValue)
 {
-    if (!IsSlot(m_Values, nIndex))
+    if (!IsValueColumn(nIndex))
         return false;
-    m_Values[nIndex] = pValue;
+    m_ColumnStates[nIndex].pValue = pValue;
     return true;
 }
 
 bool CZNPropertyGridValueProperty::GetValue(int nIndex, void** ppValue)
 {
-    if (ppValue == nullptr || !IsSlot(m_Values, nIndex))
+    if (ppValue == nullptr || !IsValueColumn(nIndex))
         return false;
-    *ppValue = m_Values[nIndex];
+    *ppValue = ValueOf(nIndex);
     return true;
 }
 
 bool CZNPropertyGridValueProperty::HasValue(int nColumn)
 {
-    return nColumn >= 1 && IsSlot(m_Values, nColumn - 1) && m_Values[nColumn - 1] != nullptr;
+    return ValueOf(nColumn - 1) != nullptr;
 }
 
-int CZNPropertyGridValueProperty::AddColumn()
+bool CZNPropertyGridValueProperty::IsValueColumn(int nIndex) const
 {
-    IZNPropertyGridProperty::AddColumn();
-    // The values take the room made for the column states.
-    m_Values.reserve(m_ColumnStates.capacity());
-    m_Values.push_back(nullptr);
-    return int(m_Values.size()) - 1;
+    return IsSlot(m_ColumnStates, nIndex);
 }
 
-bool CZNPropertyGridValueProperty::RemoveColumn(int nIndex)
+void* CZNPropertyGridValueProperty::ValueOf(int nIndex) const
 {
-    IZNPropertyGridProperty::RemoveColumn(nIndex);
-    if (!IsSlot(m_Values, nIndex))
-        return false;
-    m_Values.erase(m_Values.begin() + nIndex);
-    return true;
+    return IsValueColumn(nIndex) ? m_ColumnStates[nIndex].pValue : nullptr;
 }
 
 void CZNPropertyGridValueProperty::DrawItem(PropertyGridDrawContext* pContext)
@@ -370,7 +362,7 @@ void CZNPropertyGridValueProperty::DrawItem(PropertyGridDrawContext* pContext)
         rcCell.bottom -= 1;
         // A type's own painting reads its slot unchecked; a column the property has no slot
         // for is painted as a cell without a value.
-        if (IsSlot(m_Values, nColumn - 1))
+        if (IsValueColumn(nColumn - 1))
             DrawValue(pContext, nColumn, &rcCell);
         else
             IZNPropertyGridProperty::DrawValue(pContext, nColumn, &rcCell);
@@ -387,8 +379,7 @@ bool CZNPropertyGridValueProperty::DrawValueBase(PropertyGridDrawContext* pConte
     RECT rcRest = rcCell;
     IZNPropertyGridProperty::DrawValue(pContext, nColumn, &rcRest);
     int nIndex = nColumn - 1;
-    if (!IsSlot(m_Values, nIndex) || m_Values[nIndex] == nullptr ||
-        !pContext->GetVisibleCellRect(nColumn, &rcText))
+    if (ValueOf(nIndex) == nullptr || !pContext->GetVisibleCellRect(nColumn, &rcText))
         return false;
     rcText.left += pContext->nTextInset + (rcRest.left - rcCell.left);
     rcText.right -= 1;

@@ -82,9 +82,10 @@ protected:
     CString m_strHelp;                    // for the help pane, line breaks as <BR>
     unsigned m_nID;                       // the host's identifier, not necessarily unique
     int m_nActiveColumn;                  // grid column last activated; -1 before the first
-    // What a value column keeps besides a type's value.
+    // What a value column keeps.
     struct ColumnState
     {
+        void* pValue = nullptr;        // the host's value, for a type that keeps one pointer
         void* pUserData = nullptr;     // the host's data
         unsigned nFlags = PGP_ENABLED; // PGP_ENABLED and PGCB_ state
         CString strCheckBoxTip;        // the check box's tip
@@ -109,8 +110,6 @@ public:
     bool SetValue(int nIndex, void* pValue) override;
     bool GetValue(int nIndex, void** ppValue) override;
     bool HasValue(int nColumn) override;
-    int AddColumn() override;
-    bool RemoveColumn(int nIndex) override;
     // Paints the value cells of every grid column; a column the property has no slot for
     // shows as a cell without a value.
     void DrawItem(PropertyGridDrawContext* pContext) override;
@@ -125,5 +124,9 @@ protected:
     bool DrawValueBase(PropertyGridDrawContext* pContext, int nColumn, const RECT& rcCell,
                        CRect& rcText);
 
-    std::vector<void*> m_Values; // host storage per value column, not owned
+    // Whether the property has value column nIndex.
+    bool IsValueColumn(int nIndex) const;
+    // The host's value of column nIndex, not owned; null when the column is missing or its value
+    // not set.
+    void* ValueOf(int nIndex) const;
 };
