@@ -614,10 +614,10 @@ HeapGrowth MemoryOfProperties(bool bShown)
     });
 }
 
-// The blocks as the text property of two value columns makes them: its object (the largest);
-// its name and its four arrays per value column, of values, host data, flags and check-box tips
-// (the heap's smallest block each); its category's pointer to it (an array's share). Its row: the
-// grid's row record (a smallest block) and the list box's item (its array's share).
+// The blocks as the text property of two value columns makes them: its object (the largest); its
+// column states (value, host data, flags and check-box tip of each value column); its name (the
+// heap's smallest block); its category's pointer to it (an array's share). Its row: the grid's
+// row record (a smallest block) and the list box's item (its array's share).
 void ReportMemory()
 {
     HeapGrowth shown = MemoryOfProperties(true);
@@ -626,7 +626,7 @@ void ReportMemory()
                 shown.dBytes, shown.dBlocks);
     std::printf("      the property (no row):    %6.1f B:", hidden.dBytes);
     PrintBlocks(hidden);
-    std::printf("        = object, name + 4 per-column arrays, category's pointer\n");
+    std::printf("        = object, column states, name, category's pointer\n");
     std::printf("      its row (record, item):   %6.1f B\n", shown.dBytes - hidden.dBytes);
     std::printf("      all blocks with the row:         ");
     PrintBlocks(shown);

@@ -42,6 +42,7 @@ BEGIN_MESSAGE_MAP(CZNPropertyGrid, CListBox)
     ON_WM_GETDLGCODE()
     ON_MESSAGE(PGM_RESUMEREDRAW, &CZNPropertyGrid::OnResumeRedraw)
     ON_MESSAGE(PGM_NAVIGATETOBLANK, &CZNPropertyGrid::OnNavigateToBlank)
+    ON_MESSAGE(WM_THEMECHANGED, &CZNPropertyGrid::OnThemeChanged)
 END_MESSAGE_MAP()
 
 namespace {
@@ -125,6 +126,7 @@ bool CZNPropertyGrid::Uninitialize()
     m_BoldFont.DeleteObject();
     m_Columns.clear();
     DestroyRootCategory();
+    CloseThemes();
     return true;
 }
 

@@ -8,6 +8,8 @@
 #include "model/ZNPropertyGridPaint.h"
 #include "model/ZNPropertyGridProperty.h"
 
+#include <utility>
+
 namespace {
 
 // Points the back buffer at the same place of the content as the row's own DC, so that a row
@@ -82,7 +84,9 @@ void CZNPropertyGrid::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
                                        &m_strBasePath,
                                        m_nCurrentColumn,
                                        m_nTextInset,
-                                       m_nGutterWidth};
+                                       m_nGutterWidth,
+                                       &m_hGlyphTheme,
+                                       &m_hCheckBoxTheme};
 
     const RECT& rcItem = lpDrawItemStruct->rcItem;
     RECT rcGutter = {rcItem.left, rcItem.top, rcItem.left + m_nGutterWidth, rcItem.bottom};
@@ -126,7 +130,9 @@ void CZNPropertyGrid::OnPaint()
     // A paint asked for while additions are still batched shows the rows as they are now.
     if (m_bRedrawSuspended)
         ResumeRedraw();
+    bool bWasInPaint = std::exchange(m_bInPaint, true);
     Default();
+    m_bInPaint = bWasInPaint;
     if (m_Surface.dc == nullptr)
         return;
     CRect rcClient;
@@ -158,6 +164,21 @@ void CZNPropertyGrid::OnNcPaint()
         CWindowDC dc(this);
         DrawHighlightFrame(dc, m_rcWindow);
     }
-    // Every repaint of the frame is followed by a fresh copy of the buffer into the client.
-    PostMessage(PGM_REQUESTREPAINT, 0, 0);
+    // Every repaint of the frame is followed by a fresh copy of the buffer into the client; a
+    // paint of the client makes that copy itself once the frame is done.
+    if (!m_bInPaint)
+        PostMessage(PGM_REQUESTREPAINT, 0, 0);
+}
+
+void CZNPropertyGrid::CloseThemes()
+{
+    CloseThemedPart(m_hGlyphTheme);
+    CloseThemedPart(m_hCheckBoxTheme);
+}
+
+LRESULT CZNPropertyGrid::OnThemeChanged(WPARAM, LPARAM)
+{
+    // The next paint opens the data of the styles now in force.
+    CloseThemes();
+    return Default();
 }

@@ -261,6 +261,10 @@ protected:
     CString m_strHtmlTemplate;                   // page the help view shows, from the resources
     CString m_strBasePath;                       // file values below it show relative to it
     CWnd* m_pMessageWindow;                      // receives the notifications; null: the parent
+    HANDLE m_hGlyphTheme = nullptr;    // visual-styles data of the expand glyphs, open from the
+                                       // first painted until the styles change; null meanwhile
+    HANDLE m_hCheckBoxTheme = nullptr; // likewise for the check boxes
+    bool m_bInPaint = false;           // the list box paints its rows for OnPaint
 
 private:
     friend class CZNPropertyGridBusyScope;
@@ -338,6 +342,8 @@ private:
 
     // Painting
     bool RecreateSurface(int nWidth, int nHeight);
+    void CloseThemes();
+    afx_msg LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
 
     // Mouse events that the capture property or the property under the mouse answers
     using PropertyMouseHandler = eReturnEvent (IZNPropertyGridProperty::*)(UINT nFlags,

@@ -16,6 +16,8 @@ struct PropertyGridDrawContext
     int nSelectedColumn;                       // grid column of the current cell
     int nTextInset;                            // pixels before a cell's text
     int nGutterWidth;                          // pixels of the gutter left of column 0
+    HANDLE* phGlyphTheme;                      // the grid's visual-styles data of the glyphs
+    HANDLE* phCheckBoxTheme;                   // and of the check boxes
 
     // Grid column c of the row: false when c is not a column.
     bool GetCellRect(int c, RECT* pRect) const;

@@ -8,6 +8,7 @@
 #include "properties/ZNPropertyGridPropertyFactory.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 
 namespace {
@@ -90,6 +91,7 @@ IZNPropertyGridProperty* CZNPropertyGridCategory::AddProperty(const wchar_t* psz
         CZNPropertyGridPropertyFactory::Create(this, pszName, pszHelp, nID, eType, pszOptions);
     if (pProperty == nullptr)
         return nullptr;
+    pProperty->ReserveColumns(m_ColumnTexts.size());
     for (size_t i = 0; i < m_ColumnTexts.size(); ++i)
         pProperty->AddColumn();
     m_Properties.push_back(pProperty);
@@ -98,10 +100,12 @@ IZNPropertyGridProperty* CZNPropertyGridCategory::AddProperty(const wchar_t* psz
 
 bool CZNPropertyGridCategory::RemoveProperty(IZNPropertyGridProperty* pProperty)
 {
-    auto it = std::find(m_Properties.begin(), m_Properties.end(), pProperty);
-    if (pProperty == nullptr || it == m_Properties.end())
+    // From the end, as the grid looks for the property: a host mostly removes what it added
+    // last, and removing a long list from its end stays linear.
+    auto it = std::find(m_Properties.rbegin(), m_Properties.rend(), pProperty);
+    if (pProperty == nullptr || it == m_Properties.rend())
         return false;
-    m_Properties.erase(it);
+    m_Properties.erase(std::next(it).base());
     m_pGrid->DestroyProperty(pProperty);
     return true;
 }
@@ -168,7 +172,7 @@ void CZNPropertyGridCategory::DrawItem(PropertyGridDrawContext* pContext)
 
     RECT rcGlyphArea = {rcItem.left + 1, rcItem.top + 1, rcItem.left + pContext->nGutterWidth,
                         rcItem.bottom};
-    DrawGlyph(pDIS->hwndItem, pContext->hDC, rcGlyphArea);
+    DrawGlyph(*pContext->phGlyphTheme, pDIS->hwndItem, pContext->hDC, rcGlyphArea);
 
     bool bSelected = (pDIS->itemState & ODS_SELECTED) != 0;
     CBrush brush(bSelected ? ::GetSysColor(COLOR_HIGHLIGHT) : CategoryBackground(GetDepth()));
@@ -196,7 +200,7 @@ void CZNPropertyGridCategory::DrawItem(PropertyGridDrawContext* pContext)
         pDC->SelectObject(pOldFont);
 }
 
-void CZNPropertyGridCategory::DrawGlyph(HWND hWnd, HDC hDC, const RECT& rcArea)
+void CZNPropertyGridCategory::DrawGlyph(HANDLE& hTheme, HWND hWnd, HDC hDC, const RECT& rcArea)
 {
     int nLeft = rcArea.left + (rcArea.right - rcArea.left - kGlyphSize) / 2;
     int nTop = rcArea.top + (rcArea.bottom - rcArea.top - kGlyphSize) / 2;
@@ -206,7 +210,7 @@ void CZNPropertyGridCategory::DrawGlyph(HWND hWnd, HDC hDC, const RECT& rcArea)
     ::LPtoDP(hDC, reinterpret_cast<POINT*>(&m_rcGlyph), 2);
 
     int nState = IsExpanded() ? kTreeGlyphExpanded : kTreeGlyphCollapsed;
-    if (DrawThemedPart(hWnd, hDC, L"TREEVIEW", kTreeGlyphPart, nState, rcArea))
+    if (DrawThemedPart(hTheme, hWnd, hDC, L"TREEVIEW", kTreeGlyphPart, nState, rcArea))
         return;
 
     CDC* pDC = CDC::FromHandle(hDC);

@@ -56,5 +56,5 @@ public:
     RECT m_rcGlyph; // the expand glyph's box as last painted, in client coordinates
 
 private:
-    void DrawGlyph(HWND hWnd, HDC hDC, const RECT& rcArea);
+    void DrawGlyph(HANDLE& hTheme, HWND hWnd, HDC hDC, const RECT& rcArea);
 };

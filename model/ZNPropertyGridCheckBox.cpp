@@ -98,9 +98,10 @@ void CZNPropertyGridCheckBox::SkipBox(RECT& rcCell)
     rcCell.left += BoxRect(rcCell).Width() + kGap;
 }
 
-void CZNPropertyGridCheckBox::Draw(HWND hWnd, HDC hDC, unsigned nState, const RECT& rcBox)
+void CZNPropertyGridCheckBox::Draw(HANDLE& hTheme, HWND hWnd, HDC hDC, unsigned nState,
+                                   const RECT& rcBox)
 {
-    if (!DrawThemedPart(hWnd, hDC, L"BUTTON", kCheckBoxPart, int(nState), rcBox))
+    if (!DrawThemedPart(hTheme, hWnd, hDC, L"BUTTON", kCheckBoxPart, int(nState), rcBox))
         DrawClassic(hDC, nState, rcBox);
 }
 

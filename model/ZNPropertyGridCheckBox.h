@@ -26,7 +26,7 @@ public:
     static void SkipBox(RECT& rcCell);
 
     // Draws the box in state nState (1 to 12), themed when visual styles are on.
-    static void Draw(HWND hWnd, HDC hDC, unsigned nState, const RECT& rcBox);
+    static void Draw(HANDLE& hTheme, HWND hWnd, HDC hDC, unsigned nState, const RECT& rcBox);
 
     // Space on a cell: checks an unchecked or mixed box and clears a checked one, leaving it in
     // its normal look. False for a disabled box or none, which Space does not change.

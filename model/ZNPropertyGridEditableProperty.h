@@ -50,14 +50,15 @@ public:
         if (nColumn < 1)
             return true;
         int nIndex = nColumn - 1;
-        if (size_t(nIndex) >= m_Values.size() || TestFlag(nIndex, PGP_ENABLED) == 0)
+        if (!IsValueColumn(nIndex) || TestFlag(nIndex, PGP_ENABLED) == 0)
             return false;
         // The check box stays visible and clickable beside the editor.
         if (TestFlag(nIndex, PGCB_MASK) != 0)
             CZNPropertyGridCheckBox::SkipBox(*pCell);
         TEditor* pEditor = Editor();
-        if (m_Values[nIndex] != nullptr && pEditor != nullptr && pEditor->m_hWnd != nullptr)
-            Self().BeginEditor(*pEditor, nIndex, m_Values[nIndex], pCell);
+        void* pValue = ValueOf(nIndex);
+        if (pValue != nullptr && pEditor != nullptr && pEditor->m_hWnd != nullptr)
+            Self().BeginEditor(*pEditor, nIndex, pValue, pCell);
         return SetActiveColumn(nColumn, pCell);
     }
 

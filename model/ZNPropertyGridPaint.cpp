@@ -115,16 +115,27 @@ void DrawHighlightFrame(CDC& dc, const RECT& rcWindow)
     dc.SelectObject(pOldPen);
 }
 
-bool DrawThemedPart(HWND hWnd, HDC hDC, const wchar_t* pszClass, int nPart, int nState,
-                    const RECT& rc)
+bool DrawThemedPart(HANDLE& hData, HWND hWnd, HDC hDC, const wchar_t* pszClass, int nPart,
+                    int nState, const RECT& rc)
 {
-    if (!IsAppThemedNow())
+    if (!IsAppThemedNow()) {
+        CloseThemedPart(hData);
         return false;
+    }
     const ThemeFunctions& theme = Theme();
-    HANDLE hData = theme.pOpenThemeData(hWnd, pszClass);
+    // Opening the data asks the window server for the window's theme properties, a few round
+    // trips that every glyph of every painted row would otherwise pay.
+    if (hData == nullptr)
+        hData = theme.pOpenThemeData(hWnd, pszClass);
     if (hData == nullptr)
         return false;
     theme.pDrawThemeBackground(hData, hDC, nPart, nState, &rc, nullptr);
-    theme.pCloseThemeData(hData);
     return true;
+}
+
+void CloseThemedPart(HANDLE& hData)
+{
+    if (hData != nullptr)
+        Theme().pCloseThemeData(hData);
+    hData = nullptr;
 }

@@ -21,8 +21,12 @@ void FlattenEdge(CWnd& wnd);
 // Outlines a window rectangle (window DC coordinates) with one pixel of the highlight colour.
 void DrawHighlightFrame(CDC& dc, const RECT& rcWindow);
 
-// Draws a part of a visual-styles class for hWnd. False when visual styles are off now (asked
-// anew at every call, so a change shows at the next repaint) or the library, a function or the
-// class is missing.
-bool DrawThemedPart(HWND hWnd, HDC hDC, const wchar_t* pszClass, int nPart, int nState,
-                    const RECT& rc);
+// Draws a part of a visual-styles class for hWnd with the class's data in hData, which it opens
+// when null and leaves open for the next part of the class; CloseThemedPart closes it when the
+// styles change or the window goes. False when visual styles are off now (asked anew at every
+// call, so a change shows at the next repaint; the data is closed then) or the library, a
+// function or the class is missing.
+bool DrawThemedPart(HANDLE& hData, HWND hWnd, HDC hDC, const wchar_t* pszClass, int nPart,
+                    int nState, const RECT& rc);
+// Closes what DrawThemedPart opened into hData, if anything, and sets it null.
+void CloseThemedPart(HANDLE& hData);

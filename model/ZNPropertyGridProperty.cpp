@@ -65,10 +65,11 @@ int IZNPropertyGridProperty::GetActiveColumn()
 
 bool IZNPropertyGridProperty::SetCheckBoxState(int nIndex, unsigned nState)
 {
-    if (!IsSlot(m_Flags, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
     bool bWasChecked = IsCheckBoxChecked(nIndex);
-    m_Flags[nIndex] = (m_Flags[nIndex] & ~PGCB_MASK) | (nState & PGCB_MASK);
+    unsigned& nFlags = m_ColumnStates[nIndex].nFlags;
+    nFlags = (nFlags & ~PGCB_MASK) | (nState & PGCB_MASK);
     // Only a change between checked and not checked is news to the host; hot and pressed
     // are the mouse's business.
     CZNPropertyGrid* pGrid = GetGrid();
@@ -81,70 +82,72 @@ bool IZNPropertyGridProperty::SetCheckBoxState(int nIndex, unsigned nState)
 
 bool IZNPropertyGridProperty::GetCheckBoxState(int nIndex, unsigned& nState)
 {
-    if (!IsSlot(m_Flags, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
-    nState = m_Flags[nIndex] & PGCB_MASK;
+    nState = m_ColumnStates[nIndex].nFlags & PGCB_MASK;
     return true;
 }
 
 bool IZNPropertyGridProperty::SetCheckBoxTooltip(int nIndex, const wchar_t* pszText)
 {
-    if (!IsSlot(m_CheckBoxTooltips, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
-    m_CheckBoxTooltips[nIndex] = pszText;
+    m_ColumnStates[nIndex].strCheckBoxTip = pszText;
     return true;
 }
 
 bool IZNPropertyGridProperty::IsCheckBoxChecked(int nIndex)
 {
-    return IsSlot(m_Flags, nIndex) && CZNPropertyGridCheckBox::IsChecked(m_Flags[nIndex]);
+    return IsSlot(m_ColumnStates, nIndex) &&
+           CZNPropertyGridCheckBox::IsChecked(m_ColumnStates[nIndex].nFlags);
 }
 
 bool IZNPropertyGridProperty::SetUserData(int nIndex, void* pData)
 {
-    if (!IsSlot(m_UserData, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
-    m_UserData[nIndex] = pData;
+    m_ColumnStates[nIndex].pUserData = pData;
     return true;
 }
 
 void* IZNPropertyGridProperty::GetUserData(int nIndex)
 {
-    return IsSlot(m_UserData, nIndex) ? m_UserData[nIndex] : nullptr;
+    return IsSlot(m_ColumnStates, nIndex) ? m_ColumnStates[nIndex].pUserData : nullptr;
 }
 
 void IZNPropertyGridProperty::SetFlag(int nIndex, unsigned nMask)
 {
-    if (IsSlot(m_Flags, nIndex))
-        m_Flags[nIndex] |= nMask;
+    if (IsSlot(m_ColumnStates, nIndex))
+        m_ColumnStates[nIndex].nFlags |= nMask;
 }
 
 void IZNPropertyGridProperty::ClearFlag(int nIndex, unsigned nMask)
 {
-    if (IsSlot(m_Flags, nIndex))
-        m_Flags[nIndex] &= ~nMask;
+    if (IsSlot(m_ColumnStates, nIndex))
+        m_ColumnStates[nIndex].nFlags &= ~nMask;
 }
 
 unsigned IZNPropertyGridProperty::TestFlag(int nIndex, unsigned nMask)
 {
-    return IsSlot(m_Flags, nIndex) ? m_Flags[nIndex] & nMask : 0;
+    return IsSlot(m_ColumnStates, nIndex) ? m_ColumnStates[nIndex].nFlags & nMask : 0;
+}
+
+void IZNPropertyGridProperty::ReserveColumns(size_t nColumns)
+{
+    m_ColumnStates.reserve(nColumns);
 }
 
 int IZNPropertyGridProperty::AddColumn()
 {
-    m_UserData.push_back(nullptr);
-    m_Flags.push_back(PGP_ENABLED);
-    m_CheckBoxTooltips.emplace_back();
-    return int(m_Flags.size()) - 1;
+    m_ColumnStates.emplace_back();
+    return int(m_ColumnStates.size()) - 1;
 }
 
 bool IZNPropertyGridProperty::RemoveColumn(int nIndex)
 {
-    if (!IsSlot(m_Flags, nIndex))
+    if (!IsSlot(m_ColumnStates, nIndex))
         return false;
-    m_UserData.erase(m_UserData.begin() + nIndex);
-    m_Flags.erase(m_Flags.begin() + nIndex);
-    m_CheckBoxTooltips.erase(m_CheckBoxTooltips.begin() + nIndex);
+    m_ColumnStates.erase(m_ColumnStates.begin() + nIndex);
     return true;
 }
 
@@ -176,7 +179,8 @@ void IZNPropertyGridProperty::DrawValue(PropertyGridDrawContext* pContext, int n
 
     unsigned nState = CZNPropertyGridCheckBox::StateOf(TestFlag(nIndex, PGCB_MASK));
     if (nState != 0) {
-        CZNPropertyGridCheckBox::Draw(pContext->pDIS->hwndItem, pContext->hDC, nState,
+        CZNPropertyGridCheckBox::Draw(*pContext->phCheckBoxTheme, pContext->pDIS->hwndItem,
+                                      pContext->hDC, nState,
                                       CZNPropertyGridCheckBox::BoxRect(*pCell));
         CZNPropertyGridCheckBox::SkipBox(*pCell);
     }
@@ -251,7 +255,7 @@ bool IZNPropertyGridProperty::GetToolTip(int nColumn, RECT* pCell, POINT* pPoint
         TestFlag(nIndex, PGCB_MASK) == 0 ||
         !CZNPropertyGridCheckBox::BoxRect(*pCell).PtInRect(*pPoint))
         return false;
-    *pText = m_CheckBoxTooltips[nIndex];
+    *pText = m_ColumnStates[nIndex].strCheckBoxTip;
     // Cells are tools with even ids; the box is a tool of its own beside its cell.
     ++*pToolId;
     return true;
@@ -319,39 +323,33 @@ CZNPropertyGrid* IZNPropertyGridProperty::GetGrid() const
 
 bool CZNPropertyGridValueProperty::SetValue(int nIndex, void* pValue)
 {
-    if (!IsSlot(m_Values, nIndex))
+    if (!IsValueColumn(nIndex))
         return false;
-    m_Values[nIndex] = pValue;
+    m_ColumnStates[nIndex].pValue = pValue;
     return true;
 }
 
 bool CZNPropertyGridValueProperty::GetValue(int nIndex, void** ppValue)
 {
-    if (ppValue == nullptr || !IsSlot(m_Values, nIndex))
+    if (ppValue == nullptr || !IsValueColumn(nIndex))
         return false;
-    *ppValue = m_Values[nIndex];
+    *ppValue = ValueOf(nIndex);
     return true;
 }
 
 bool CZNPropertyGridValueProperty::HasValue(int nColumn)
 {
-    return nColumn >= 1 && IsSlot(m_Values, nColumn - 1) && m_Values[nColumn - 1] != nullptr;
+    return ValueOf(nColumn - 1) != nullptr;
 }
 
-int CZNPropertyGridValueProperty::AddColumn()
+bool CZNPropertyGridValueProperty::IsValueColumn(int nIndex) const
 {
-    IZNPropertyGridProperty::AddColumn();
-    m_Values.push_back(nullptr);
-    return int(m_Values.size()) - 1;
+    return IsSlot(m_ColumnStates, nIndex);
 }
 
-bool CZNPropertyGridValueProperty::RemoveColumn(int nIndex)
+void* CZNPropertyGridValueProperty::ValueOf(int nIndex) const
 {
-    IZNPropertyGridProperty::RemoveColumn(nIndex);
-    if (!IsSlot(m_Values, nIndex))
-        return false;
-    m_Values.erase(m_Values.begin() + nIndex);
-    return true;
+    return IsValueColumn(nIndex) ? m_ColumnStates[nIndex].pValue : nullptr;
 }
 
 void CZNPropertyGridValueProperty::DrawItem(PropertyGridDrawContext* pContext)
@@ -369,7 +367,7 @@ void CZNPropertyGridValueProperty::DrawItem(PropertyGridDrawContext* pContext)
         rcCell.bottom -= 1;
         // A type's own painting reads its slot unchecked; a column the property has no slot
         // for is painted as a cell without a value.
-        if (IsSlot(m_Values, nColumn - 1))
+        if (IsValueColumn(nColumn - 1))
             DrawValue(pContext, nColumn, &rcCell);
         else
             IZNPropertyGridProperty::DrawValue(pContext, nColumn, &rcCell);
@@ -386,8 +384,7 @@ bool CZNPropertyGridValueProperty::DrawValueBase(PropertyGridDrawContext* pConte
     RECT rcRest = rcCell;
     IZNPropertyGridProperty::DrawValue(pContext, nColumn, &rcRest);
     int nIndex = nColumn - 1;
-    if (!IsSlot(m_Values, nIndex) || m_Values[nIndex] == nullptr ||
-        !pContext->GetVisibleCellRect(nColumn, &rcText))
+    if (ValueOf(nIndex) == nullptr || !pContext->GetVisibleCellRect(nColumn, &rcText))
         return false;
     rcText.left += pContext->nTextInset + (rcRest.left - rcCell.left);
     rcText.right -= 1;

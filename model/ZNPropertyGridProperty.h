@@ -65,6 +65,9 @@ public:
     virtual void OnUpdatePaste(CCmdUI* pCmdUI);
 
     bool SetActiveColumn(int nColumn, RECT* pCell);
+    // Makes room for nColumns value columns before they are added one by one, so that a new
+    // property allocates its per-column arrays once.
+    void ReserveColumns(size_t nColumns);
     eZNPropertyGridType GetType() const { return m_eType; }
     CZNPropertyGridCategory* GetCategory() const { return m_pCategory; }
     // The grid of the category, or null.
@@ -74,17 +77,26 @@ protected:
     IZNPropertyGridProperty(CZNPropertyGridCategory* pCategory, const wchar_t* pszName,
                             const wchar_t* pszHelp, unsigned nID, eZNPropertyGridType eType);
 
-    CZNPropertyGridCategory* m_pCategory;    // the owner; its grid is the property's grid
-    CString m_strName;                       // shown in the name column
-    CString m_strHelp;                       // for the help pane, line breaks as <BR>
-    unsigned m_nID;                          // the host's identifier, not necessarily unique
-    int m_nActiveColumn;                     // grid column last activated; -1 before the first
-    std::vector<void*> m_UserData;           // per value column: the host's data
-    std::vector<unsigned> m_Flags;           // per value column: PGP_ENABLED and PGCB_ state
-    std::vector<CString> m_CheckBoxTooltips; // per value column: the check box's tip
-    CZNPropertyGridCheckBox m_CheckBox;      // the box the mouse tracks, pressed or hot
-    eZNPropertyGridType m_eType;             // which of the types this is
-    int m_nItemHeight;                       // row height from the first measure; -1 before
+    CZNPropertyGridCategory* m_pCategory; // the owner; its grid is the property's grid
+    CString m_strName;                    // shown in the name column
+    CString m_strHelp;                    // for the help pane, line breaks as <BR>
+    unsigned m_nID;                       // the host's identifier, not necessarily unique
+    int m_nActiveColumn;                  // grid column last activated; -1 before the first
+    // What a value column keeps.
+    struct ColumnState
+    {
+        void* pValue = nullptr;        // the host's value, for a type that keeps one pointer
+        void* pUserData = nullptr;     // the host's data
+        unsigned nFlags = PGP_ENABLED; // PGP_ENABLED and PGCB_ state
+        CString strCheckBoxTip;        // the check box's tip
+    };
+
+    // Per value column, in one block: a host adds properties by the thousand, and each block
+    // costs a heap allocation and at least the heap's smallest block.
+    std::vector<ColumnState> m_ColumnStates;
+    CZNPropertyGridCheckBox m_CheckBox; // the box the mouse tracks, pressed or hot
+    eZNPropertyGridType m_eType;        // which of the types this is
+    int m_nItemHeight;                  // row height from the first measure; -1 before
 
 private:
     IZNPropertyGridProperty(const IZNPropertyGridProperty&) = delete;
@@ -98,8 +110,6 @@ public:
     bool SetValue(int nIndex, void* pValue) override;
     bool GetValue(int nIndex, void** ppValue) override;
     bool HasValue(int nColumn) override;
-    int AddColumn() override;
-    bool RemoveColumn(int nIndex) override;
     // Paints the value cells of every grid column; a column the property has no slot for
     // shows as a cell without a value.
     void DrawItem(PropertyGridDrawContext* pContext) override;
@@ -114,5 +124,9 @@ protected:
     bool DrawValueBase(PropertyGridDrawContext* pContext, int nColumn, const RECT& rcCell,
                        CRect& rcText);
 
-    std::vector<void*> m_Values; // host storage per value column, not owned
+    // Whether the property has value column nIndex.
+    bool IsValueColumn(int nIndex) const;
+    // The host's value of column nIndex, not owned; null when the column is missing or its value
+    // not set.
+    void* ValueOf(int nIndex) const;
 };

@@ -77,12 +77,7 @@ protected:
     }
 
     // The value of a column; null when the column is missing or its value not set.
-    TValue* ValueAt(int nIndex) const
-    {
-        if (nIndex < 0 || size_t(nIndex) >= this->m_Values.size())
-            return nullptr;
-        return static_cast<TValue*>(this->m_Values[nIndex]);
-    }
+    TValue* ValueAt(int nIndex) const { return static_cast<TValue*>(this->ValueOf(nIndex)); }
 
 private:
     TProperty& Self() { return static_cast<TProperty&>(*this); }
