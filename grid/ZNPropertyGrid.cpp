@@ -74,7 +74,7 @@ CZNPropertyGrid::CZNPropertyGrid()
       m_nDragLeft(0), m_nMinimumWidth(0), m_nSavedLastWidth(0), m_pActiveProperty(nullptr),
       m_nCurrentColumn(1), m_pCaptureProperty(nullptr), m_pHtmlHelp(nullptr),
       m_pMessageWindow(nullptr), m_bRedrawSuspended(false), m_bResumePosted(false),
-      m_bOneCallBatch(false), m_bInRowChange(false)
+      m_bOneCallBatch(false), m_bInRowChange(false), m_nBusyDepth(0), m_bDestroyPosted(false)
 {
     LoadHTMLTemplate(IDR_PROPERTYGRID_HELP, m_strHtmlTemplate);
     ReplaceUserValues(m_strHtmlTemplate);
@@ -83,6 +83,8 @@ CZNPropertyGrid::CZNPropertyGrid()
 CZNPropertyGrid::~CZNPropertyGrid()
 {
     Uninitialize();
+    // What waited for the host's message loop goes with the grid.
+    DestroyDeferred();
     m_Surface.ReleaseSurface();
 }
 
@@ -142,12 +144,16 @@ void CZNPropertyGrid::DestroyRootCategory()
         ReleaseCaptureProperty();
     if (::IsWindow(m_hWnd))
         ResetContent();
-    delete pRoot;
+    DestroyCategory(pRoot);
 }
 
 void CZNPropertyGrid::OnDestroy()
 {
     Uninitialize();
+    // With no other message under way (the window closes with its dialog, not from inside a
+    // notification) the tree goes now, as the window will see no message loop again.
+    if (m_nBusyDepth == 1)
+        DestroyDeferred();
     CListBox::OnDestroy();
 }
 

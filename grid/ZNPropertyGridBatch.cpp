@@ -139,17 +139,16 @@ void CZNPropertyGrid::InvalidateGrid(BOOL bErase)
 //---------------------------------------------------------------------------------------------
 // What the grid knows of its list box
 
-LRESULT CZNPropertyGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+// Whatever else reaches the list box sees it as the row-by-row steps leave it, and may change
+// what the grid knew of it.
+void CZNPropertyGrid::NoteListBoxMessage(UINT message)
 {
-    // Whatever else reaches the list box sees it as the row-by-row steps leave it, and may
-    // change what the grid knew of it.
     if (!m_bInRowChange && !IsPlainRead(message)) {
         RestoreTopRow();
         m_Facts = ListBoxFacts();
     } else if (message == WM_SIZE) {
         m_Facts.size = CSize(-1, -1);
     }
-    return CListBox::WindowProc(message, wParam, lParam);
 }
 
 // The grid's own row changes and reads, past the guard in WindowProc.

@@ -208,11 +208,6 @@ bool CZNPropertyGrid::ToggleExpand(CZNPropertyGridCategory* pCategory)
     return true;
 }
 
-void CZNPropertyGrid::DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct)
-{
-    delete reinterpret_cast<CZNPropertyGridItem*>(lpDeleteItemStruct->itemData);
-}
-
 void CZNPropertyGrid::OnLbnSelchange()
 {
     InvalidateGrid(FALSE);

@@ -178,6 +178,12 @@ public:
     int ColumnFromPoint(CPoint point) const;
     bool SetCaptureProperty(IZNPropertyGridProperty* pProperty);
     bool ReleaseCaptureProperty();
+    // Destroy a removed category or property: at once, or, while a message of the grid or of
+    // one of its editors is under way, once the last of them has returned.
+    void DestroyCategory(CZNPropertyGridCategory* pCategory);
+    void DestroyProperty(IZNPropertyGridProperty* pProperty);
+    // A property being destroyed is no longer the active or the capture property.
+    void ForgetProperty(IZNPropertyGridProperty* pProperty);
 
     // Every cell is a tool of its own, (column count x row + column) x 2; a check box is the
     // tool after its cell's. -1 outside the cells.
@@ -261,9 +267,20 @@ protected:
     bool m_bInPaint = false;           // the list box paints its rows for OnPaint
 
 private:
+    friend class CZNPropertyGridBusyScope;
+
     // Posted to the grid itself to switch the list box's redraw back on once the host's
     // message loop runs again after a series of AddCategory/AddProperty calls.
     static constexpr UINT PGM_RESUMEREDRAW = WM_APP + 0x0464;
+    // Posted to the grid itself when the last message under way returned with objects left
+    // to destroy: they are destroyed when the host's message loop runs again.
+    static constexpr UINT PGM_DESTROYDEFERRED = WM_APP + 0x0465;
+
+    // Deferred destruction: the host may remove anything from inside a notification, while
+    // the editor, the property or the row that sent it still has code to run.
+    bool HasDeferred() const;
+    void DestroyDeferred();
+    void LeaveBusy();
 
     // Rows
     void InsertRow(int nIndex, int eKind, void* pObject);
@@ -296,7 +313,10 @@ private:
     void DeferRedraw();
     void InvalidateGrid(BOOL bErase);
     afx_msg LRESULT OnResumeRedraw(WPARAM wParam, LPARAM lParam);
+    // Every message: the deferred destruction's count (ZNPropertyGridLifetime.cpp), and what
+    // the grid knows of its list box.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void NoteListBoxMessage(UINT message);
     LRESULT SendToListBox(UINT message, WPARAM wParam, LPARAM lParam);
     int ListBoxFact(int& nFact, UINT message);
     int RowCount();
@@ -375,4 +395,9 @@ private:
     bool m_bInRowChange;     // the grid's own row change or read is with the list box
     ListBoxFacts m_Facts;    // what the grid knows of its list box without asking
     TopRowMove m_TopRowMove; // the top row's move for the batch
+    int m_nBusyDepth;        // messages of the grid and its editors under way
+    bool m_bDestroyPosted;   // PGM_DESTROYDEFERRED waits in the queue
+    std::vector<IZNPropertyGridProperty*> m_DeferredProperties; // removed, destroyed first
+    std::vector<CZNPropertyGridCategory*> m_DeferredCategories; // removed with their sub-trees
+    std::vector<CZNPropertyGridItem*> m_DeferredRows;           // records of deleted rows
 };

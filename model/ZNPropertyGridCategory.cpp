@@ -78,7 +78,7 @@ bool CZNPropertyGridCategory::RemoveCategory(CZNPropertyGridCategory* pCategory)
     if (pCategory == nullptr || it == m_Categories.end())
         return false;
     m_Categories.erase(it);
-    delete pCategory;
+    m_pGrid->DestroyCategory(pCategory);
     return true;
 }
 
@@ -106,7 +106,7 @@ bool CZNPropertyGridCategory::RemoveProperty(IZNPropertyGridProperty* pProperty)
     if (pProperty == nullptr || it == m_Properties.rend())
         return false;
     m_Properties.erase(std::next(it).base());
-    delete pProperty;
+    m_pGrid->DestroyProperty(pProperty);
     return true;
 }
 

@@ -107,10 +107,14 @@ protected:
             m_pEditorHolder->Attach(GetGrid());
     }
 
+    // An editor still open over the property closes without storing anything: the host
+    // removed the property and may free its values.
     ~CZNPropertyGridEditableProperty() override
     {
-        if (m_pEditorHolder != nullptr)
-            m_pEditorHolder->Release();
+        if (m_pEditorHolder == nullptr)
+            return;
+        m_pEditorHolder->GetEditor()->ForgetProperty(this);
+        m_pEditorHolder->Release();
     }
 
     // The shared editor of the grid; null when the grid had no window for it.

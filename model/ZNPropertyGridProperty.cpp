@@ -26,7 +26,12 @@ IZNPropertyGridProperty::IZNPropertyGridProperty(CZNPropertyGridCategory* pCateg
 {
 }
 
-IZNPropertyGridProperty::~IZNPropertyGridProperty() = default;
+// The grid's pointers to the property go with it, wherever its destruction came from.
+IZNPropertyGridProperty::~IZNPropertyGridProperty()
+{
+    if (CZNPropertyGrid* pGrid = GetGrid())
+        pGrid->ForgetProperty(this);
+}
 
 void IZNPropertyGridProperty::SetName(const wchar_t* pszName)
 {

@@ -2,6 +2,7 @@
 // over its cell, and the Edit commands on its edit field.
 #include "model/ZNPropertyGridPropertyValueDlg.h"
 
+#include "model/ZNPropertyGridBusyScope.h"
 #include "model/ZNPropertyGridProperty.h"
 
 IMPLEMENT_DYNAMIC(CZNPropertyGridPropertyValueDlg, CDialog)
@@ -34,6 +35,24 @@ BOOL CZNPropertyGridPropertyValueDlg::EndEdit()
     ApplyValue();
     ShowWindow(SW_HIDE);
     return TRUE;
+}
+
+void CZNPropertyGridPropertyValueDlg::ForgetProperty(IZNPropertyGridProperty* pProperty)
+{
+    if (pProperty != m_pProperty)
+        return;
+    if (IsShown()) {
+        m_bCancelled = true;
+        OnEditClosed();
+        ShowWindow(SW_HIDE);
+    }
+    m_pProperty = nullptr;
+}
+
+LRESULT CZNPropertyGridPropertyValueDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CZNPropertyGridBusyScope scope(CZNPropertyGridBusyScope::GridOfChild(m_hWnd));
+    return CDialog::WindowProc(message, wParam, lParam);
 }
 
 BOOL CZNPropertyGridPropertyValueDlg::OnInitDialog()

@@ -22,6 +22,9 @@ public:
     virtual void OnEditClosed();
     // Commits and hides, as when the grid moves on to something else.
     virtual BOOL EndEdit();
+    // The property is being destroyed: when it is the one edited, the editor closes as by
+    // Escape, without telling the grid, and forgets it.
+    void ForgetProperty(IZNPropertyGridProperty* pProperty);
     // The control that holds the edited text: the edit control of most editors, a rich edit
     // control where the text has many lines. Its window exists once the editor's does.
     virtual CWnd* GetEditField() = 0;
@@ -54,6 +57,8 @@ protected:
 
     void OnOK() override;
     void OnCancel() override;
+    // Every message of the editor holds its grid busy: see ZNPropertyGridBusyScope.h.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 

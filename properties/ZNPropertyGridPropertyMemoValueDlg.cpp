@@ -143,8 +143,12 @@ HBRUSH CZNPropertyGridPropertyMemoValueDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UIN
     return CZNPropertyGridPropertyValueDlg::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
+// An editor that edits nothing (its property went, or it never opened) opens no dialog: the
+// dialog takes its caption from the property.
 void CZNPropertyGridPropertyMemoValueDlg::ExternalEdit()
 {
+    if (Memo() == nullptr)
+        return;
     CZNPropertyGridPropertyMemoExternalDlg dialog(Memo(), GetEditText());
     dialog.DoModal();
     m_RichEdit.SetWindowText(dialog.m_strText);

@@ -27,6 +27,7 @@ public:
     using CZNPropertyGrid::m_Columns;
     using CZNPropertyGrid::m_nCurrentColumn;
     using CZNPropertyGrid::m_pActiveProperty;
+    using CZNPropertyGrid::m_pCaptureProperty;
     using CZNPropertyGrid::m_pRootCategory;
 };
 
