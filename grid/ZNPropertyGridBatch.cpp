@@ -151,11 +151,16 @@ void CZNPropertyGrid::NoteListBoxMessage(UINT message)
     }
 }
 
-// The grid's own row changes and reads, past the guard in WindowProc.
+// The grid's own row changes and reads, past the guard in WindowProc. They are handed to the
+// window procedure as the framework dispatches a sent message, without the system's send: that
+// costs a transition into the system and back per message, and a populated grid sends one per
+// row.
 LRESULT CZNPropertyGrid::SendToListBox(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (m_hWnd == nullptr)
+        return 0;
     bool bWasInRowChange = std::exchange(m_bInRowChange, true);
-    LRESULT lResult = SendMessage(message, wParam, lParam);
+    LRESULT lResult = AfxCallWndProc(this, m_hWnd, message, wParam, lParam);
     m_bInRowChange = bWasInRowChange;
     return lResult;
 }
