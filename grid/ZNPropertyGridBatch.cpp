@@ -280,9 +280,11 @@ void CZNPropertyGrid::RestoreTopRow()
 }
 
 // A shown list box scrolls its pixels and its child windows (an open editor) on the screen
-// when its top row moves; without WS_VISIBLE it only takes the new top row. A batch that ends
-// within one call keeps the window's drawing off until then; between the calls of a host's
-// series of additions the window is left as the host knows it.
+// when its top row moves; without WS_VISIBLE it only takes the new top row. Switching the
+// window's drawing off and on costs a round trip to the window server each, so it stays off
+// from one move to the next: within a batch that ends before its call returns, and between the
+// calls of a host's series of additions while no editor is open. Any other message that reaches
+// the list box, and the series' end, switch it on again first.
 void CZNPropertyGrid::SetTopRow(int nTop)
 {
     bool bWasInRowChange = std::exchange(m_bInRowChange, true);
@@ -293,7 +295,8 @@ void CZNPropertyGrid::SetTopRow(int nTop)
     }
     SendMessage(LB_SETTOPINDEX, WPARAM(nTop));
     m_Facts.nTopRow = -1;
-    if (!m_bOneCallBatch)
+    bool bKeepHidden = m_bOneCallBatch || (m_bRedrawSuspended && m_pActiveProperty == nullptr);
+    if (!bKeepHidden)
         ShowDrawing();
     m_bInRowChange = bWasInRowChange;
 }
