@@ -39,10 +39,11 @@ struct PoolState
     std::atomic<bool> bLocked;
     SizeClass classes[kClassCount];
     size_t nPages;
+    size_t nBlocks;
 };
 
 // Constant-initialised: usable by any module's static objects, whatever their order.
-PoolState g_pool = {{false}, {}, 0};
+PoolState g_pool = {{false}, {}, 0, 0};
 
 // The lock is held for a few instructions and nearly always by the one thread that runs the
 // grids, so a spin on an atomic flag serves; Wine's slim reader/writer lock wakes waiters
@@ -137,6 +138,7 @@ void* AllocateBlock(size_t nBytes)
         pPage->pFresh += nBlockBytes;
     }
     ++pPage->nUsed;
+    ++g_pool.nBlocks;
     if (IsFull(pPage, nBlockBytes))
         Unlink(sizeClass, pPage);
     return pBlock;
@@ -154,6 +156,7 @@ void FreeBlockInPage(void* pBlock, size_t nClass)
     pPage->pFree = pFreed;
     if (!pPage->bListed)
         Link(sizeClass, pPage);
+    --g_pool.nBlocks;
     if (--pPage->nUsed > 0 || (sizeClass.pRoomy == pPage && pPage->pNext == nullptr))
         return;
     Unlink(sizeClass, pPage);
@@ -197,4 +200,10 @@ size_t CZNPropertyGridBlockPool::PageCount() noexcept
 {
     CPoolLock lock;
     return g_pool.nPages;
+}
+
+size_t CZNPropertyGridBlockPool::BlockCount() noexcept
+{
+    CPoolLock lock;
+    return g_pool.nBlocks;
 }

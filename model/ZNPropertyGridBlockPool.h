@@ -29,8 +29,10 @@ public:
     // nBytes is the size the block was allocated with.
     static void Free(void* pBlock, size_t nBytes) noexcept;
 
-    // The pages the pool holds now, for tests and measurements of what it takes.
+    // The pages the pool holds now, for measurements of what it takes.
     static size_t PageCount() noexcept;
+    // The blocks handed out and not given back, for tests that look for what was not freed.
+    static size_t BlockCount() noexcept;
 };
 
 // Gives a class and everything derived from it pool blocks for their objects: with a virtual
