@@ -10,6 +10,8 @@
 // --pin keeps the benchmark's own threads on the first core; the server stays where it is.
 #include <ZNPropertyGrid.h>
 
+#include "model/ZNPropertyGridBlockPool.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstdio>
@@ -502,7 +504,8 @@ double PaintFloor()
 }
 
 //---------------------------------------------------------------------------------------------
-// (4) memory per property: the heap blocks in use, counted before and after
+// (4) memory per property: the heap blocks in use and the grid's pool pages, counted before and
+// after
 
 struct HeapBlock
 {
@@ -536,13 +539,14 @@ void TakeHeapSnapshot(std::vector<HeapBlock>& blocks)
 
 // What the blocks in use after took beyond those before: per property, the bytes, and the
 // blocks of each size that come with every property, the rest being the share of the growing
-// arrays (the category's property list, the list box's items).
+// arrays (the category's property list, the list box's items); and the grid's pool pages.
 struct HeapGrowth
 {
     double dBytes = 0;
     double dBlocks = 0;
     std::map<SIZE_T, double> blocksBySize; // block size -> blocks per property
     double dArrayBytes = 0;                // per property, in blocks fewer than one per property
+    double dPoolBytes = 0;                 // per property, in the pool's pages
 };
 
 HeapGrowth MeasureGrowth(const std::function<void()>& grow)
@@ -550,9 +554,11 @@ HeapGrowth MeasureGrowth(const std::function<void()>& grow)
     std::vector<HeapBlock> before, after;
     before.reserve(kHeapBlocksRoom);
     after.reserve(kHeapBlocksRoom);
+    size_t nPagesBefore = CZNPropertyGridBlockPool::PageCount();
     TakeHeapSnapshot(before);
     grow();
     TakeHeapSnapshot(after);
+    size_t nPagesAfter = CZNPropertyGridBlockPool::PageCount();
     std::vector<HeapBlock> added, removed;
     std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
                         std::back_inserter(added));
@@ -568,6 +574,8 @@ HeapGrowth MeasureGrowth(const std::function<void()>& grow)
         dBytes -= double(block.nSize);
 
     HeapGrowth growth;
+    growth.dPoolBytes = (double(nPagesAfter) - double(nPagesBefore)) *
+                        CZNPropertyGridBlockPool::kPageBytes / kMemoryProperties;
     growth.dBytes = dBytes / kMemoryProperties;
     double dWholeBlocks = 0;
     for (const auto& [nSize, nCount] : addedBySize) {
@@ -614,21 +622,27 @@ HeapGrowth MemoryOfProperties(bool bShown)
     });
 }
 
-// The blocks as the text property of two value columns makes them: its object (the largest); its
-// column states (value, host data, flags and check-box tip of each value column); its name (the
-// heap's smallest block); its category's pointer to it (an array's share). Its row: the grid's
-// row record (a smallest block) and the list box's item (its array's share).
+// The memory as the text property of two value columns takes it: in the grid's pool, its object
+// and its column states (value, host data, flags and check-box tip of each value column); on the
+// heap, its name (the heap's smallest block) and its category's pointer to it (an array's
+// share). Its row: the grid's row record (in the pool) and the list box's item (its array's
+// share on the heap).
 void ReportMemory()
 {
     HeapGrowth shown = MemoryOfProperties(true);
     HeapGrowth hidden = MemoryOfProperties(false);
-    std::printf("(4) memory per property, two value columns: %.1f bytes in %.1f heap blocks\n",
-                shown.dBytes, shown.dBlocks);
-    std::printf("      the property (no row):    %6.1f B:", hidden.dBytes);
+    std::printf("(4) memory per property, two value columns: %.1f bytes: %.1f in the grid's pool, "
+                "%.1f in %.1f heap blocks\n",
+                shown.dPoolBytes + shown.dBytes, shown.dPoolBytes, shown.dBytes, shown.dBlocks);
+    std::printf("      the property (no row):    pool %6.1f B (object, column states), heap "
+                "%6.1f B:",
+                hidden.dPoolBytes, hidden.dBytes);
     PrintBlocks(hidden);
-    std::printf("        = object, column states, name, category's pointer\n");
-    std::printf("      its row (record, item):   %6.1f B\n", shown.dBytes - hidden.dBytes);
-    std::printf("      all blocks with the row:         ");
+    std::printf("        = name, category's pointer\n");
+    std::printf("      its row:                  pool %6.1f B (record), heap %6.1f B (the list "
+                "box's item)\n",
+                shown.dPoolBytes - hidden.dPoolBytes, shown.dBytes - hidden.dBytes);
+    std::printf("      all heap blocks with the row:    ");
     PrintBlocks(shown);
 }
 

@@ -151,11 +151,16 @@ void CZNPropertyGrid::NoteListBoxMessage(UINT message)
     }
 }
 
-// The grid's own row changes and reads, past the guard in WindowProc.
+// The grid's own row changes and reads, past the guard in WindowProc. They are handed to the
+// window procedure as the framework dispatches a sent message, without the system's send: that
+// costs a transition into the system and back per message, and a populated grid sends one per
+// row.
 LRESULT CZNPropertyGrid::SendToListBox(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (m_hWnd == nullptr)
+        return 0;
     bool bWasInRowChange = std::exchange(m_bInRowChange, true);
-    LRESULT lResult = SendMessage(message, wParam, lParam);
+    LRESULT lResult = AfxCallWndProc(this, m_hWnd, message, wParam, lParam);
     m_bInRowChange = bWasInRowChange;
     return lResult;
 }
@@ -275,9 +280,11 @@ void CZNPropertyGrid::RestoreTopRow()
 }
 
 // A shown list box scrolls its pixels and its child windows (an open editor) on the screen
-// when its top row moves; without WS_VISIBLE it only takes the new top row. A batch that ends
-// within one call keeps the window's drawing off until then; between the calls of a host's
-// series of additions the window is left as the host knows it.
+// when its top row moves; without WS_VISIBLE it only takes the new top row. Switching the
+// window's drawing off and on costs a round trip to the window server each, so it stays off
+// from one move to the next: within a batch that ends before its call returns, and between the
+// calls of a host's series of additions while no editor is open. Any other message that reaches
+// the list box, and the series' end, switch it on again first.
 void CZNPropertyGrid::SetTopRow(int nTop)
 {
     bool bWasInRowChange = std::exchange(m_bInRowChange, true);
@@ -288,7 +295,8 @@ void CZNPropertyGrid::SetTopRow(int nTop)
     }
     SendMessage(LB_SETTOPINDEX, WPARAM(nTop));
     m_Facts.nTopRow = -1;
-    if (!m_bOneCallBatch)
+    bool bKeepHidden = m_bOneCallBatch || (m_bRedrawSuspended && m_pActiveProperty == nullptr);
+    if (!bKeepHidden)
         ShowDrawing();
     m_bInRowChange = bWasInRowChange;
 }

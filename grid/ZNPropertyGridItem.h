@@ -1,6 +1,8 @@
 // The record behind every row of the grid's list box: what the row shows.
 #pragma once
 
+#include "model/ZNPropertyGridBlockPool.h"
+
 enum
 {
     ITEM_CATEGORY = 0,
@@ -11,6 +13,8 @@ enum
 // or property it points to belongs to the tree, not to the row.
 struct CZNPropertyGridItem
 {
+    DECLARE_PROPERTYGRID_POOLED()
+
     int m_eKind;
     void* m_pObject;
 };

@@ -7,7 +7,10 @@
 inline CString HelpTextToHtml(const wchar_t* pszHelp)
 {
     CString strHtml(pszHelp);
-    strHtml.Replace(L"\r\n", L"<BR>");
-    strHtml.Replace(L"\n", L"<BR>");
+    // Most texts have no line break, and a host adds its properties by the thousand.
+    if (strHtml.Find(L'\n') >= 0) {
+        strHtml.Replace(L"\r\n", L"<BR>");
+        strHtml.Replace(L"\n", L"<BR>");
+    }
     return strHtml;
 }

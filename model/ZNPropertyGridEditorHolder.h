@@ -26,8 +26,9 @@ public:
         HWND hWndGrid = pGrid->GetSafeHwnd();
         // Reading a window property is a round trip to the window server, and a host adds its
         // properties by the thousand; the holder last found answers for its own grid window.
-        if (s_pLastFound != nullptr && s_pLastFound->Serves(hWndGrid, pszName))
-            return s_pLastFound;
+        CZNPropertyGridEditorHolder* pLastFound = LastFound();
+        if (pLastFound != nullptr && pLastFound->Serves(hWndGrid, pszName))
+            return pLastFound;
         if (!::IsWindow(hWndGrid))
             return nullptr;
         auto* pHolder = static_cast<CZNPropertyGridEditorHolder*>(::GetPropW(hWndGrid, pszName));
@@ -38,7 +39,7 @@ public:
                 return nullptr;
             }
         }
-        s_pLastFound = pHolder;
+        SetLastFound(pHolder);
         return pHolder;
     }
 
@@ -56,8 +57,8 @@ public:
     {
         if (--m_nRefCount > 0)
             return;
-        if (s_pLastFound == this)
-            s_pLastFound = nullptr;
+        if (LastFound() == this)
+            SetLastFound(nullptr);
         // The grid window may be gone already, and its properties with it.
         if (::GetPropW(m_hWndGrid, m_pszName) == this)
             ::RemovePropW(m_hWndGrid, m_pszName);
@@ -89,6 +90,21 @@ private:
     const wchar_t* m_pszName; // the window property's name, a literal
 
     // The holder GetOrCreate found last on this thread, until it is released. A grid and its
-    // properties live on the thread of its window; grids on other threads have their own.
-    static inline thread_local CZNPropertyGridEditorHolder* s_pLastFound = nullptr;
+    // properties live on the thread of its window; grids on other threads have their own. The
+    // pointer is kept in a thread-local slot of the system's: the compiler's thread_local costs
+    // a call into its runtime library, which takes a lock, at every use. Without a slot every
+    // lookup reads the window property.
+    static DWORD LastFoundSlot()
+    {
+        static const DWORD s_dwSlot = ::TlsAlloc();
+        return s_dwSlot;
+    }
+    static CZNPropertyGridEditorHolder* LastFound()
+    {
+        return static_cast<CZNPropertyGridEditorHolder*>(::TlsGetValue(LastFoundSlot()));
+    }
+    static void SetLastFound(CZNPropertyGridEditorHolder* pHolder)
+    {
+        ::TlsSetValue(LastFoundSlot(), pHolder);
+    }
 };

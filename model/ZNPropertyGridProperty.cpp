@@ -11,7 +11,7 @@ namespace {
 
 constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 
-template <typename T> bool IsSlot(const std::vector<T>& list, int nIndex)
+template <typename TList> bool IsSlot(const TList& list, int nIndex)
 {
     return nIndex >= 0 && size_t(nIndex) < list.size();
 }

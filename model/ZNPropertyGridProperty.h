@@ -4,6 +4,7 @@
 
 #include <ZNPropertyGrid.h>
 
+#include "model/ZNPropertyGridBlockPool.h"
 #include "model/ZNPropertyGridCheckBox.h"
 
 struct PropertyGridDrawContext;
@@ -21,6 +22,8 @@ inline WPARAM PackNotifyParam(int nColumn, unsigned nID)
 class IZNPropertyGridProperty
 {
 public:
+    DECLARE_PROPERTYGRID_POOLED()
+
     // The virtual operations keep this order: hosts and types rely on the slots.
     virtual ~IZNPropertyGridProperty();
     virtual void SetName(const wchar_t* pszName);
@@ -91,9 +94,8 @@ protected:
         CString strCheckBoxTip;        // the check box's tip
     };
 
-    // Per value column, in one block: a host adds properties by the thousand, and each block
-    // costs a heap allocation and at least the heap's smallest block.
-    std::vector<ColumnState> m_ColumnStates;
+    // Per value column, in one pool block: a host adds properties by the thousand.
+    std::vector<ColumnState, CZNPropertyGridPoolAllocator<ColumnState>> m_ColumnStates;
     CZNPropertyGridCheckBox m_CheckBox; // the box the mouse tracks, pressed or hot
     eZNPropertyGridType m_eType;        // which of the types this is
     int m_nItemHeight;                  // row height from the first measure; -1 before

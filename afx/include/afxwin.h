@@ -491,6 +491,9 @@ protected:
 
 private:
     BOOL OnCtlColorMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The first entry for the window message in the map or its bases, or null.
+    static const AFX_MSGMAP_ENTRY* FindWindowMessageEntry(const AFX_MSGMAP* pMessageMap,
+                                                          UINT message);
     void HookWindowProc();
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
 };

@@ -289,6 +289,30 @@ BOOL ActivateLastActivePopup(CWnd* pWnd, UINT nHitTest, UINT nMsg)
     return TRUE;
 }
 
+// What the search of a class's message maps found for a window message below the registered
+// range: the first entry in its map or a base's map, or null. Every message a window receives
+// would search that chain, and the maps never change, so what a search found is kept, per map
+// and message, as MFC keeps its message cache. Like the handle maps it serves the thread that
+// runs the framework's windows.
+struct MessageLookup
+{
+    const AFX_MSGMAP* pMessageMap;
+    UINT nMessage;
+    const AFX_MSGMAP_ENTRY* lpEntry;
+
+    bool Holds(const AFX_MSGMAP* pMap, UINT message) const
+    {
+        return pMessageMap == pMap && nMessage == message;
+    }
+};
+
+MessageLookup& LookupSlot(const AFX_MSGMAP* pMessageMap, UINT message)
+{
+    constexpr size_t kSlots = 512;
+    static MessageLookup s_lookups[kSlots];
+    return s_lookups[((reinterpret_cast<uintptr_t>(pMessageMap) >> 4) ^ message) % kSlots];
+}
+
 // Registered messages are compared by the entries' thunks, which decline the others.
 BOOL CallRegisteredEntry(CCmdTarget* pTarget, const AFX_MSGMAP_ENTRY* lpEntry, AFX_MSGCALL& call)
 {
@@ -322,17 +346,38 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return OnCtlColorMessage(message, wParam, lParam, pResult);
 
     AFX_MSGCALL call = {message, wParam, lParam, 0, nullptr};
+    if (message < 0xC000) {
+        const AFX_MSGMAP* pMessageMap = GetMessageMap();
+        MessageLookup& lookup = LookupSlot(pMessageMap, message);
+        if (!lookup.Holds(pMessageMap, message))
+            lookup = {pMessageMap, message, FindWindowMessageEntry(pMessageMap, message)};
+        if (lookup.lpEntry == nullptr)
+            return FALSE;
+        lookup.lpEntry->pfnThunk(this, call);
+        *pResult = call.lResult;
+        return TRUE;
+    }
     for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap->pfnGetBaseMap != nullptr;
          pMap = pMap->pfnGetBaseMap()) {
         const AFX_MSGMAP_ENTRY* lpEntry = FindMessageEntry(pMap->lpEntries, message, 0, 0);
         if (lpEntry != nullptr)
             lpEntry->pfnThunk(this, call);
-        else if (message < 0xC000 || !CallRegisteredEntry(this, pMap->lpEntries, call))
+        else if (!CallRegisteredEntry(this, pMap->lpEntries, call))
             continue;
         *pResult = call.lResult;
         return TRUE;
     }
     return FALSE;
+}
+
+const AFX_MSGMAP_ENTRY* CWnd::FindWindowMessageEntry(const AFX_MSGMAP* pMessageMap, UINT message)
+{
+    for (const AFX_MSGMAP* pMap = pMessageMap; pMap->pfnGetBaseMap != nullptr;
+         pMap = pMap->pfnGetBaseMap()) {
+        if (const AFX_MSGMAP_ENTRY* lpEntry = FindMessageEntry(pMap->lpEntries, message, 0, 0))
+            return lpEntry;
+    }
+    return nullptr;
 }
 
 // The WM_CTLCOLOR* messages reach the handlers of WM_CTLCOLOR, as in 16-bit Windows.

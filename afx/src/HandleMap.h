@@ -7,6 +7,7 @@
 #pragma once
 
 #include <unordered_map>
+#include <utility>
 
 template <class TObject, class THandle> class CHandleMap
 {
@@ -19,7 +20,25 @@ public:
     CHandleMap(const CHandleMap&) = delete;
     CHandleMap& operator=(const CHandleMap&) = delete;
 
-    TObject* LookupPermanent(THandle h) const { return Lookup(m_permanent, h); }
+    // Every message the framework dispatches looks its window up, mostly one of the same two
+    // (a control and its parent, in turn): those are kept at hand.
+    TObject* LookupPermanent(THandle h) const
+    {
+        if (h == nullptr)
+            return nullptr;
+        if (m_recent[0].h == h)
+            return m_recent[0].pObject;
+        if (m_recent[1].h == h) {
+            std::swap(m_recent[0], m_recent[1]);
+            return m_recent[0].pObject;
+        }
+        TObject* pObject = Lookup(m_permanent, h);
+        if (pObject != nullptr) {
+            m_recent[1] = m_recent[0];
+            m_recent[0] = {h, pObject};
+        }
+        return pObject;
+    }
     TObject* LookupTemporary(THandle h) const { return Lookup(m_temporary, h); }
 
     TObject* FromHandle(THandle h)
@@ -36,7 +55,11 @@ public:
         return pTemp;
     }
 
-    void SetPermanent(THandle h, TObject* pObject) { m_permanent[h] = pObject; }
+    void SetPermanent(THandle h, TObject* pObject)
+    {
+        ForgetRecent();
+        m_permanent[h] = pObject;
+    }
 
     // Calls visit(handle, object) for every permanent entry, in no particular order.
     template <class TVisit> void ForEachPermanent(TVisit visit) const
@@ -48,6 +71,7 @@ public:
     // Forgets the handle in both maps; a temporary object is deleted.
     void RemoveHandle(THandle h)
     {
+        ForgetRecent();
         m_permanent.erase(h);
         auto it = m_temporary.find(h);
         if (it == m_temporary.end())
@@ -71,6 +95,14 @@ public:
 private:
     using Map = std::unordered_map<THandle, TObject*>;
 
+    struct Entry
+    {
+        THandle h;
+        TObject* pObject;
+    };
+
+    void ForgetRecent() { m_recent[0] = m_recent[1] = Entry{}; }
+
     static TObject* Lookup(const Map& map, THandle h)
     {
         auto it = map.find(h);
@@ -79,6 +111,7 @@ private:
 
     Map m_permanent;
     Map m_temporary;
+    mutable Entry m_recent[2] = {}; // permanent entries found last, the latest first
     AttachFn m_attach;
     DetachFn m_detach;
 };

@@ -409,7 +409,8 @@ TEST_F(BatchTest, AdditionsToAHiddenGridShowAsRowByRow)
     ExpectPaintedWhole();
 }
 
-// The top row moves during a batch; the open editor, a child of the grid, stays where it is.
+// The top row moves during a batch; the open editor, a child of the grid, stays where it is and
+// shows throughout.
 TEST_F(BatchTest, AnOpenEditorStaysOverItsCellWhileRowsAreAdded)
 {
     // Rows enough for the scroll bars, whose coming would resize the grid and close the editor.
@@ -425,6 +426,8 @@ TEST_F(BatchTest, AnOpenEditorStaysOverItsCellWhileRowsAreAdded)
     ::GetWindowRect(hEditor, &rcBefore);
 
     Fill(m_C, 2000);
+    // Shown already while the series waits for the host's loop.
+    EXPECT_TRUE(::IsWindowVisible(hEditor));
     pgtest::PumpMessages();
     CRect rcAfter;
     ::GetWindowRect(hEditor, &rcAfter);

@@ -1,9 +1,11 @@
 // What the process holds stays flat over many cycles of everything a grid does again and again:
 // editing with every type's editor, the enumeration's list, filling and emptying the tree, tool
 // tips and repaints. Counted are GDI objects (Wine answers GetGuiResources with 0, so they are
-// counted in the process's GDI handle table), the thread's windows and the heaps' busy blocks.
+// counted in the process's GDI handle table), the thread's windows, the heaps' busy blocks and
+// the blocks of the grid's own pool.
 #include "GridChecks.h"
 #include "ModalTestSupport.h"
+#include "model/ZNPropertyGridBlockPool.h"
 #include "resources/resource.h"
 
 #include <winternl.h>
@@ -90,11 +92,13 @@ struct Counts
     int nGdi;
     int nWindows;
     int nHeapBlocks;
+    size_t nPoolBlocks; // the grid's own small objects
 };
 
 Counts Count()
 {
-    return {CountGdiObjects(), CountWindows(), CountHeapBlocks()};
+    return {CountGdiObjects(), CountWindows(), CountHeapBlocks(),
+            CZNPropertyGridBlockPool::BlockCount()};
 }
 
 // Once the queue is empty and two counts in a row agree: a dialog just closed may still have
@@ -107,7 +111,7 @@ Counts Measure()
         pgtest::PumpMessages();
         Counts now = Count();
         if (now.nGdi == last.nGdi && now.nWindows == last.nWindows &&
-            now.nHeapBlocks == last.nHeapBlocks)
+            now.nHeapBlocks == last.nHeapBlocks && now.nPoolBlocks == last.nPoolBlocks)
             break;
         last = now;
     }
@@ -131,6 +135,7 @@ protected:
         EXPECT_EQ(after.nGdi - before.nGdi, 0) << pszWhat;
         EXPECT_EQ(after.nWindows - before.nWindows, 0) << pszWhat;
         EXPECT_LE(after.nHeapBlocks - before.nHeapBlocks, kHeapSlack) << pszWhat;
+        EXPECT_EQ(after.nPoolBlocks, before.nPoolBlocks) << pszWhat;
         std::printf("%s: %d cycles, growth GDI %d, windows %d, heap blocks %d\n", pszWhat, nCycles,
                     after.nGdi - before.nGdi, after.nWindows - before.nWindows,
                     after.nHeapBlocks - before.nHeapBlocks);
