@@ -15,7 +15,6 @@ constexpr int kSwatchHeight = 17;
 constexpr int kMargin = 3;
 
 constexpr wchar_t kFileSection[] = L"Colors";
-constexpr wchar_t kProfileSection[] = L"Custom Colors";
 constexpr wchar_t kEntryFormat[] = L"%3d, %3d, %3d, %3d";
 // What a missing key reads as, and the longest entry text read.
 constexpr wchar_t kMissingEntry[] = L"255, 255, 255, 255";

@@ -20,7 +20,6 @@ constexpr int kDescriptionWidth = 195;
 constexpr int kLongestDescription = 255;
 constexpr int kIconSize = 16;
 
-constexpr wchar_t kProfileSection[] = L"Custom Colors";
 constexpr wchar_t kFileDescriptionSection[] = L"Description";
 constexpr wchar_t kPaletteFilter[] = L"Custom Color Palettes (*.ccp)|*.ccp|All Files (*.*)|*.*||";
 constexpr DWORD kPaletteFileFlags =
@@ -317,7 +316,8 @@ void CZNColorDialog::LoadProfileColors()
         return;
     m_Palette.LoadFromProfile();
     for (int i = 0; i < int(std::size(m_Descriptions)); ++i)
-        m_Descriptions[i] = pApp->GetProfileString(kProfileSection, DescriptionKey(i), L"");
+        m_Descriptions[i] =
+            pApp->GetProfileString(CCustomColorPalette::kProfileSection, DescriptionKey(i), L"");
     if (m_hWnd != nullptr)
         ShowDescription();
 }
@@ -329,7 +329,8 @@ void CZNColorDialog::SaveProfileColors()
         return;
     m_Palette.SaveToProfile();
     for (int i = 0; i < int(std::size(m_Descriptions)); ++i)
-        pApp->WriteProfileString(kProfileSection, DescriptionKey(i), m_Descriptions[i]);
+        pApp->WriteProfileString(CCustomColorPalette::kProfileSection, DescriptionKey(i),
+                                 m_Descriptions[i]);
 }
 
 void CZNColorDialog::LoadPaletteFile()

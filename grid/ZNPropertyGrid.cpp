@@ -74,7 +74,8 @@ CZNPropertyGrid::CZNPropertyGrid()
       m_nDragLeft(0), m_nMinimumWidth(0), m_nSavedLastWidth(0), m_pActiveProperty(nullptr),
       m_nCurrentColumn(1), m_pCaptureProperty(nullptr), m_pHtmlHelp(nullptr),
       m_pMessageWindow(nullptr), m_bRedrawSuspended(false), m_bResumePosted(false),
-      m_bOneCallBatch(false), m_bInRowChange(false), m_nBusyDepth(0), m_bDestroyPosted(false)
+      m_bOneCallBatch(false), m_bInRowChange(false), m_nRowChanges(0), m_nBusyDepth(0),
+      m_bDestroyPosted(false)
 {
     LoadHTMLTemplate(IDR_PROPERTYGRID_HELP, m_strHtmlTemplate);
     ReplaceUserValues(m_strHtmlTemplate);
@@ -252,8 +253,8 @@ IZNPropertyGridProperty* CZNPropertyGrid::AddProperty(CZNPropertyGridCategory* p
         // A property without a row joins the batch too, so that the relayout below waits for
         // the batch's one repaint.
         DeferRedraw();
-        if (nRow >= 0)
-            InsertRow(nRow, ITEM_PROPERTY, pProperty);
+        if (nRow >= 0 && InsertRow(nRow, ITEM_PROPERTY, pProperty))
+            NoteAppendedRow(pCategory, nRow);
     }
     UpdateRelativePosition();
     return pProperty;

@@ -47,6 +47,24 @@ bool IsPlainRead(UINT message)
     }
 }
 
+// List box messages that insert or delete rows, whoever sends them.
+bool IsRowChange(UINT message)
+{
+    switch (message) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+    case LB_RESETCONTENT:
+    case LB_DIR:
+    case LB_ADDFILE:
+    case LB_SETCOUNT:
+    case WM_NCDESTROY:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 //---------------------------------------------------------------------------------------------
@@ -143,6 +161,8 @@ void CZNPropertyGrid::InvalidateGrid(BOOL bErase)
 // what the grid knew of it.
 void CZNPropertyGrid::NoteListBoxMessage(UINT message)
 {
+    if (IsRowChange(message))
+        ++m_nRowChanges;
     if (!m_bInRowChange && !IsPlainRead(message)) {
         RestoreTopRow();
         m_Facts = ListBoxFacts();

@@ -85,15 +85,27 @@ int CZNPropertyGrid::ComputeListIndex(IZNPropertyGridProperty* pProperty)
 }
 
 // A host mostly appends to the last category; its new rows then go to the end of the list
-// without a walk over the rows before them.
+// without a walk over the rows before them. Properties appended one after the other to another
+// category go after the one appended before.
 int CZNPropertyGrid::RowOfNewChild(CZNPropertyGridCategory* pOwner, void* pChild)
 {
     if (!ShowsContent(pOwner))
         return -1;
     if (IsLastOfRowOrder(pOwner, pChild))
         return RowCount();
+    const AppendPlace& next = m_NextAppend;
+    if (next.pCategory == pOwner && next.nRowChanges == m_nRowChanges &&
+        !pOwner->m_Properties.empty() && pOwner->m_Properties.back() == pChild)
+        return next.nRow;
     int nCounter = 0;
     return ComputeListIndex(m_pRootCategory, pChild, nCounter);
+}
+
+// A property appended last in its category's content has no row after it within that
+// content: the next appended property follows it.
+void CZNPropertyGrid::NoteAppendedRow(CZNPropertyGridCategory* pCategory, int nRow)
+{
+    m_NextAppend = {pCategory, nRow + 1, m_nRowChanges};
 }
 
 // A host that removes what it added last removes the list's last row, found without a walk.
@@ -105,7 +117,7 @@ int CZNPropertyGrid::RowOfProperty(CZNPropertyGridCategory* pCategory,
     return ComputeListIndex(pProperty);
 }
 
-void CZNPropertyGrid::InsertRow(int nIndex, int eKind, void* pObject)
+bool CZNPropertyGrid::InsertRow(int nIndex, int eKind, void* pObject)
 {
     // Without a record the row is still inserted, so that rows and tree stay in step; every
     // reader of a row treats a missing record as nothing to do.
@@ -119,6 +131,7 @@ void CZNPropertyGrid::InsertRow(int nIndex, int eKind, void* pObject)
     // A row the list box did not take has no one to free its record.
     if (!bInserted)
         delete pItem;
+    return bInserted;
 }
 
 void CZNPropertyGrid::DeleteRow(int nIndex)

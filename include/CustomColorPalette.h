@@ -37,6 +37,8 @@ public:
 
     // "Color00" to "Color23": the key of an entry in files and the profile.
     static CString EntryKey(int nIndex);
+    // The application profile's section of the colours, shared with the chooser's descriptions.
+    static constexpr const wchar_t* kProfileSection = L"Custom Colors";
 
 protected:
     void PreSubclassWindow() override;

@@ -283,10 +283,13 @@ private:
     void LeaveBusy();
 
     // Rows
-    void InsertRow(int nIndex, int eKind, void* pObject);
+    // False when the list box did not take the row.
+    bool InsertRow(int nIndex, int eKind, void* pObject);
     void DeleteRow(int nIndex);
     // The row an object just appended to pOwner's own content takes; -1 without one.
     int RowOfNewChild(CZNPropertyGridCategory* pOwner, void* pChild);
+    // The row after the property just appended to pCategory at nRow, kept for the next one.
+    void NoteAppendedRow(CZNPropertyGridCategory* pCategory, int nRow);
     // The row of a property of pCategory; -1 without one.
     int RowOfProperty(CZNPropertyGridCategory* pCategory, IZNPropertyGridProperty* pProperty);
     CZNPropertyGridItem* GetRowItem(int nRow) const;
@@ -395,8 +398,19 @@ private:
     bool m_bInRowChange;     // the grid's own row change or read is with the list box
     ListBoxFacts m_Facts;    // what the grid knows of its list box without asking
     TopRowMove m_TopRowMove; // the top row's move for the batch
-    int m_nBusyDepth;        // messages of the grid and its editors under way
-    bool m_bDestroyPosted;   // PGM_DESTROYDEFERRED waits in the queue
+    unsigned m_nRowChanges;  // rows inserted or deleted so far, by anyone
+    // Where the next property appended to a category goes while no row has come or gone since
+    // the last one: a host that adds its categories first and fills them afterwards would
+    // otherwise walk the rows before them for every property.
+    struct AppendPlace
+    {
+        const CZNPropertyGridCategory* pCategory = nullptr;
+        int nRow = -1;
+        unsigned nRowChanges = 0; // m_nRowChanges when it was noted
+    };
+    AppendPlace m_NextAppend;
+    int m_nBusyDepth;      // messages of the grid and its editors under way
+    bool m_bDestroyPosted; // PGM_DESTROYDEFERRED waits in the queue
     std::vector<IZNPropertyGridProperty*> m_DeferredProperties; // removed, destroyed first
     std::vector<CZNPropertyGridCategory*> m_DeferredCategories; // removed with their sub-trees
     std::vector<CZNPropertyGridItem*> m_DeferredRows;           // records of deleted rows

@@ -372,6 +372,27 @@ TEST_F(BatchTest, AdditionsGoWhereTheTreeOrdersThem)
     ExpectPaintedWhole();
 }
 
+// A host that makes its categories first fills each afterwards; properties go after the one
+// appended before them, also when the host turns to another category and back, removes a row
+// in between, or expands a category that lies above.
+TEST_F(BatchTest, CategoriesFilledAfterTheyAreMadeGetTheirRowsInTreeOrder)
+{
+    Build(30, 0, 600);
+    ASSERT_TRUE(m_Grid.ToggleExpand(m_A));
+    Show({400, 410});
+    Fill(m_B, 700);
+    Fill(m_A, 300);
+    Fill(m_B, 300);
+    ASSERT_TRUE(m_Grid.RemoveProperty(m_B, m_B->m_Properties[5]));
+    Fill(m_B, 300);
+    ASSERT_TRUE(m_Grid.ToggleExpand(m_A));
+    Fill(m_B, 300);
+    EXPECT_EQ(Rows(), TreeRows());
+    pgtest::PumpMessages();
+    EXPECT_EQ(Rows(), TreeRows());
+    ExpectPaintedWhole();
+}
+
 // While the additions wait for the host's loop, whatever reads the list, and a paint the host
 // asks for, see the rows as the row-by-row steps have them.
 TEST_F(BatchTest, TheListIsAsRowByRowBeforeTheLoopRuns)
