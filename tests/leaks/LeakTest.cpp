@@ -123,15 +123,21 @@ class Leaks : public pgtest::EditTest
 protected:
     // Runs the cycle twice to fill what is made once (caches, shared editors), then nCycles
     // times, and expects no GDI object and no window more than before; heap blocks may vary
-    // by a few that the system's caches keep, far fewer than one per cycle.
+    // by a few that the system's caches keep, far fewer than one per cycle. The system's own
+    // dialogs now and then make a cache object of theirs late, once: a round that grew is run
+    // again, and the second round must not grow, as a leak in every cycle would.
     void ExpectFlat(const char* pszWhat, int nCycles, const std::function<void()>& cycle)
     {
         cycle();
         cycle();
         Counts before = Measure();
-        for (int i = 0; i < nCycles; ++i)
-            cycle();
-        Counts after = Measure();
+        Counts after = RunCycles(nCycles, cycle);
+        if (after.nGdi != before.nGdi || after.nWindows != before.nWindows) {
+            std::printf("%s: the first round grew by GDI %d, windows %d; once more\n", pszWhat,
+                        after.nGdi - before.nGdi, after.nWindows - before.nWindows);
+            before = after;
+            after = RunCycles(nCycles, cycle);
+        }
         EXPECT_EQ(after.nGdi - before.nGdi, 0) << pszWhat;
         EXPECT_EQ(after.nWindows - before.nWindows, 0) << pszWhat;
         EXPECT_LE(after.nHeapBlocks - before.nHeapBlocks, kHeapSlack) << pszWhat;
@@ -139,6 +145,13 @@ protected:
         std::printf("%s: %d cycles, growth GDI %d, windows %d, heap blocks %d\n", pszWhat, nCycles,
                     after.nGdi - before.nGdi, after.nWindows - before.nWindows,
                     after.nHeapBlocks - before.nHeapBlocks);
+    }
+
+    static Counts RunCycles(int nCycles, const std::function<void()>& cycle)
+    {
+        for (int i = 0; i < nCycles; ++i)
+            cycle();
+        return Measure();
     }
 
     static constexpr int kHeapSlack = 16;
