@@ -15,12 +15,12 @@ struct FreeBlock
     FreeBlock* pNext;
 };
 
-// The head of a page; its blocks follow it.
+// The head of a page; its blocks follow it. A page is in its class's list of pages with room
+// exactly while it is not full.
 struct Page
 {
-    Page* pPrev;      // in its class's list of pages with room
+    Page* pPrev;      // the neighbours in that list
     Page* pNext;      //
-    bool bListed;     // whether it is in that list
     FreeBlock* pFree; // blocks given back, the last first
     char* pFresh;     // the first block never handed out
     char* pEnd;       // the end of the page
@@ -84,7 +84,6 @@ void Link(SizeClass& sizeClass, Page* pPage)
     if (sizeClass.pRoomy != nullptr)
         sizeClass.pRoomy->pPrev = pPage;
     sizeClass.pRoomy = pPage;
-    pPage->bListed = true;
 }
 
 void Unlink(SizeClass& sizeClass, Page* pPage)
@@ -95,7 +94,6 @@ void Unlink(SizeClass& sizeClass, Page* pPage)
         sizeClass.pRoomy = pPage->pNext;
     if (pPage->pNext != nullptr)
         pPage->pNext->pPrev = pPage->pPrev;
-    pPage->bListed = false;
 }
 
 Page* NewPage()
@@ -151,10 +149,11 @@ void FreeBlockInPage(void* pBlock, size_t nClass)
     SizeClass& sizeClass = g_pool.classes[nClass];
     CPoolLock lock;
     Page* pPage = PageOf(pBlock);
+    bool bWasFull = IsFull(pPage, BlockBytes(nClass));
     auto* pFreed = static_cast<FreeBlock*>(pBlock);
     pFreed->pNext = pPage->pFree;
     pPage->pFree = pFreed;
-    if (!pPage->bListed)
+    if (bWasFull)
         Link(sizeClass, pPage);
     --g_pool.nBlocks;
     if (--pPage->nUsed > 0 || (sizeClass.pRoomy == pPage && pPage->pNext == nullptr))
@@ -168,9 +167,7 @@ void FreeBlockInPage(void* pBlock, size_t nClass)
 
 void* CZNPropertyGridBlockPool::Allocate(size_t nBytes)
 {
-    if (nBytes > kLargestBlock)
-        return ::operator new(nBytes);
-    void* pBlock = AllocateBlock(nBytes);
+    void* pBlock = Allocate(nBytes, std::nothrow);
     if (pBlock == nullptr)
         throw std::bad_alloc();
     return pBlock;
